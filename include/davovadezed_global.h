@@ -1,0 +1,12 @@
+#ifndef DAVOVADEZED_GLOBAL_H
+#define DAVOVADEZED_GLOBAL_H
+
+#include <QtCore/qglobal.h>
+
+#if defined(DAVOVADEZED_LIBRARY)
+#define DAVOVADEZED_EXPORT Q_DECL_EXPORT
+#else
+#define DAVOVADEZED_EXPORT Q_DECL_IMPORT
+#endif
+
+#endif // DAVOVADEZED_GLOBAL_H
