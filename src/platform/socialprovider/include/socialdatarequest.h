@@ -42,6 +42,7 @@ private:
 
     QList<SocialProviderError> m_errors;
     QList<SocialServiceAccount> m_accounts;
+    bool m_started = false;
     bool m_finished = false;
 };
 

@@ -32,7 +32,8 @@ public:
     bool loadJson(const QByteArray &json, const QString &baseDir = QString(),
                   QString *error = nullptr);
 
-    // Drops all data and marks the provider uninitialized; emits nothing.
+    // Drops all data, goes back online and marks the provider uninitialized;
+    // emits nothing.
     void reset();
     // Marks the provider initialized; emits initialized() on the change.
     void setInitialized(bool initialized);
@@ -63,14 +64,14 @@ public:
     SocialNetworkPerson person(const QString &accountId, const QString &personId) const;
 
     // Stores an activity silently, as if it had been on the server all along.
-    void insertActivity(const SocialActivity &activity,
-                        SocialProviderTimeline::TimelineType timeline =
-                            SocialProviderTimeline::NoTimeline);
+    void insertActivity(
+        const SocialActivity &activity,
+        SocialProviderTimeline::TimelineType timeline = SocialProviderTimeline::NoTimeline);
     // Stores or merges activities and emits activityUpdate with them.
-    void updateActivities(const QList<SocialActivity> &activities,
-                          const QList<QString> &updatedProperties = QList<QString>(),
-                          SocialProviderTimeline::TimelineType timeline =
-                              SocialProviderTimeline::NoTimeline);
+    void updateActivities(
+        const QList<SocialActivity> &activities,
+        const QList<QString> &updatedProperties = QList<QString>(),
+        SocialProviderTimeline::TimelineType timeline = SocialProviderTimeline::NoTimeline);
     QList<SocialActivity> activities() const;
     SocialActivity activity(const QString &accountId, const QString &activityId) const;
     SocialProviderTimeline::TimelineType timelineOf(const QString &accountId,
@@ -99,6 +100,19 @@ private:
 
     explicit SocialDataStore(SocialProviderManager *manager);
     Q_DISABLE_COPY(SocialDataStore)
+
+    bool replaceWithJson(const QByteArray &json, const QString &baseDir, QString *error);
+    bool hasAccount(const QString &accountId) const;
+    // Whether a person or activity may be stored; warns when not.
+    bool acceptsRecord(const SocialGenericData &record, const char *kind) const;
+    // The first activity with that id on an account within scope (empty:
+    // any), in account order; an empty key when there is none.
+    Key findActivity(const QString &activityId, const QList<SocialServiceAccount> &scope) const;
+    QString freshActivityId(const QString &accountId);
+
+    static void mergeProperties(SocialGenericData &target, const SocialGenericData &source,
+                                const QList<QString> &names);
+    static void sortNewestFirst(QList<SocialActivity> &activities);
 
     SocialProviderManager *m_manager;
     bool m_initialized = false;

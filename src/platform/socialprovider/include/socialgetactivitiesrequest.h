@@ -41,6 +41,8 @@ public:
 
 private:
     void execute(SocialDataStore &store) override;
+    bool matches(const SocialActivity &activity,
+                 SocialProviderTimeline::TimelineType timeline) const;
 
     SocialProviderTimeline::TimelineType m_timelineType = SocialProviderTimeline::NoTimeline;
     SocialActivity::Type m_activityFilter = SocialActivity::AnyType;

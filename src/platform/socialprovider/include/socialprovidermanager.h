@@ -62,6 +62,8 @@ private:
     SocialProviderManager();
     ~SocialProviderManager() override;
 
+    void finish(SocialDataRequest *request);
+
     SocialDataStore *m_store;
 };
 
