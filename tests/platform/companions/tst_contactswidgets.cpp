@@ -1,0 +1,475 @@
+#include "avatarwidget.h"
+#include "contactsgui.h"
+
+#include <QApplication>
+#include <QContactAvatar>
+#include <QContactDisplayLabel>
+#include <QContactOnlineAccount>
+#include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace QtContacts;
+
+static const char s_emptyCardWarning[] =
+    "static bool ContactsGui::openContactCard(const QtContacts::QContact&) Will not open a card "
+    "for an empty contact";
+static const char s_noWindowWarning[] =
+    "static bool ContactsGui::openContactCard(const QtContacts::QContact&) No window with a "
+    "graphics scene to show the contact card on";
+
+namespace {
+
+QContact makeContact(const QString &label, const QString &picturePath = QString())
+{
+    QContact contact;
+    QContactDisplayLabel display;
+    display.setLabel(label);
+    contact.saveDetail(&display);
+    if (!picturePath.isEmpty()) {
+        QContactAvatar avatar;
+        avatar.setImageUrl(QUrl::fromLocalFile(picturePath));
+        contact.saveDetail(&avatar);
+    }
+    return contact;
+}
+
+QString writeImage(const QTemporaryDir &dir, const QString &name, const QSize &size,
+                   const QColor &colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString path = dir.filePath(name);
+    if (!image.save(path, "PNG")) {
+        return {};
+    }
+    return path;
+}
+
+// Draws the widget alone, as the scene would, on a transparent image.
+QImage render(AvatarWidget *avatar)
+{
+    QGraphicsScene scene;
+    scene.addItem(avatar);
+    const QRectF area(QPointF(0, 0), avatar->size());
+    QImage image(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    scene.render(&painter, QRectF(image.rect()), area);
+    painter.end();
+    scene.removeItem(avatar);
+    return image;
+}
+
+int countPixels(const QImage &image, QRgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += image.pixel(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// White where the initials are drawn, black elsewhere, whatever the square's colour.
+QImage letters(const QImage &image)
+{
+    QImage mask(image.size(), QImage::Format_Mono);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            mask.setPixel(x, y, image.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0);
+        }
+    }
+    return mask;
+}
+
+QList<QGraphicsObject *> cards(QGraphicsScene *scene)
+{
+    QList<QGraphicsObject *> found;
+    const QList<QGraphicsItem *> items = scene->items();
+    for (QGraphicsItem *item : items) {
+        QGraphicsObject *object = item->toGraphicsObject();
+        if (object && object->objectName() == QLatin1String("ContactCard")) {
+            found.append(object);
+        }
+    }
+    return found;
+}
+
+QStringList texts(QGraphicsItem *card)
+{
+    QStringList found;
+    const QList<QGraphicsItem *> children = card->childItems();
+    for (QGraphicsItem *child : children) {
+        if (auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(child)) {
+            found.append(text->toPlainText());
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+class LargeAvatar : public AvatarWidget
+{
+protected:
+    QSizeF sizeHint(Qt::SizeHint, const QSizeF &) const override { return QSizeF(100, 100); }
+};
+
+class TestContactsWidgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void avatarShowsPicture();
+    void avatarShowsInitials();
+    void avatarFallsBackOnUnreadablePicture();
+    void avatarDecodesAtWidgetSize();
+    void avatarKeepsDecodedPicture();
+    void avatarSizeHint();
+
+    void clickedOnTap();
+    void noClickWhenReleasedOutside();
+
+    void cardRefusesEmptyContact();
+    void cardNeedsWindow();
+    void cardShowsOnActiveWindow();
+    void cardReplacesEarlierCard();
+    void cardIgnoresViewWithoutScene();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestContactsWidgets::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+void TestContactsWidgets::avatarShowsPicture()
+{
+    const QString path = writeImage(m_dir, QStringLiteral("red.png"), QSize(80, 80), Qt::red);
+    QVERIFY(!path.isEmpty());
+
+    AvatarWidget *avatar = new AvatarWidget;
+    avatar->resize(64, 64);
+    avatar->setContact(makeContact(QStringLiteral("Ada Lovelace"), path));
+    QCOMPARE(avatar->contact().detail<QContactDisplayLabel>().label(),
+             QStringLiteral("Ada Lovelace"));
+
+    const QImage image = render(avatar);
+    QCOMPARE(image.pixel(32, 32), qRgb(255, 0, 0));
+    // The picture fills the square, no initials drawn over it.
+    QCOMPARE(countPixels(image, qRgb(255, 255, 255)), 0);
+    QVERIFY(countPixels(image, qRgb(255, 0, 0)) > 64 * 64 * 9 / 10);
+    QVERIFY(!avatar->avatarPixmap().isNull());
+    delete avatar;
+}
+
+void TestContactsWidgets::avatarShowsInitials()
+{
+    AvatarWidget *avatar = new AvatarWidget;
+    avatar->resize(64, 64);
+    avatar->setContact(makeContact(QStringLiteral("Ada Lovelace")));
+    QVERIFY(avatar->avatarPixmap().isNull());
+    const QImage ada = render(avatar);
+
+    // An opaque coloured square with white letters in the middle.
+    const QRgb adaColour = ada.pixel(4, 32);
+    QCOMPARE(qAlpha(adaColour), 255);
+    QVERIFY(adaColour != qRgb(255, 255, 255));
+    QVERIFY(countPixels(ada, qRgb(255, 255, 255)) > 20);
+    QCOMPARE(countPixels(ada.copy(0, 0, 64, 8), qRgb(255, 255, 255)), 0);
+
+    // Each person gets their own colour; spacing does not make another person.
+    avatar->setContact(makeContact(QStringLiteral("Alan Turing")));
+    QVERIFY(render(avatar).pixel(4, 32) != adaColour);
+    avatar->setContact(makeContact(QStringLiteral(" Ada  Lovelace ")));
+    QCOMPARE(render(avatar), ada);
+
+    // The letters are the first of the first and of the last word, in capitals.
+    avatar->setContact(makeContact(QStringLiteral("al")));
+    const QImage single = letters(render(avatar));
+    avatar->setContact(makeContact(QStringLiteral("ada augusta lovelace")));
+    QCOMPARE(letters(render(avatar)), letters(ada));
+    avatar->setContact(makeContact(QStringLiteral("Ada Byron")));
+    QVERIFY(letters(render(avatar)) != letters(ada));
+    QVERIFY(single != letters(ada));
+
+    // Nobody to name: a plain square.
+    avatar->setContact(makeContact(QString()));
+    const QImage anonymous = render(avatar);
+    QCOMPARE(qAlpha(anonymous.pixel(32, 32)), 255);
+    QCOMPARE(countPixels(anonymous, qRgb(255, 255, 255)), 0);
+    delete avatar;
+}
+
+void TestContactsWidgets::avatarFallsBackOnUnreadablePicture()
+{
+    const QString path = m_dir.filePath(QStringLiteral("broken.png"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not an image");
+    file.close();
+
+    AvatarWidget *broken = new AvatarWidget;
+    broken->resize(64, 64);
+    broken->setContact(makeContact(QStringLiteral("Ada Lovelace"), path));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("Cannot read the avatar picture")));
+    const QImage brokenImage = render(broken);
+
+    AvatarWidget *plain = new AvatarWidget;
+    plain->resize(64, 64);
+    plain->setContact(makeContact(QStringLiteral("Ada Lovelace")));
+    QCOMPARE(brokenImage, render(plain));
+    QVERIFY(broken->avatarPixmap().isNull());
+
+    delete broken;
+    delete plain;
+}
+
+void TestContactsWidgets::avatarDecodesAtWidgetSize()
+{
+    const QString path =
+        writeImage(m_dir, QStringLiteral("large.png"), QSize(2000, 1500), Qt::blue);
+    QVERIFY(!path.isEmpty());
+
+    AvatarWidget avatar;
+    avatar.resize(64, 64);
+    avatar.setContact(makeContact(QStringLiteral("Ada Lovelace"), path));
+    QCOMPARE(avatar.avatarPixmap().size(), QSize(64, 64));
+
+    // A wide widget gets the centre of the picture at its own size, not a squashed whole.
+    avatar.resize(100, 40);
+    QCOMPARE(avatar.avatarPixmap().size(), QSize(100, 40));
+    QCOMPARE(avatar.avatarPixmap().toImage().pixel(50, 20), qRgb(0, 0, 255));
+}
+
+void TestContactsWidgets::avatarKeepsDecodedPicture()
+{
+    const QString path =
+        writeImage(m_dir, QStringLiteral("cached.png"), QSize(200, 200), Qt::green);
+    QVERIFY(!path.isEmpty());
+
+    AvatarWidget *avatar = new AvatarWidget;
+    avatar->resize(48, 48);
+    avatar->setContact(makeContact(QStringLiteral("Ada Lovelace"), path));
+    QCOMPARE(render(avatar).pixel(24, 24), qRgb(0, 255, 0));
+
+    // Painting again must not go back to the file.
+    QVERIFY(QFile::remove(path));
+    QCOMPARE(render(avatar).pixel(24, 24), qRgb(0, 255, 0));
+    QCOMPARE(avatar->avatarPixmap().size(), QSize(48, 48));
+
+    // A new contact drops the old picture.
+    avatar->setContact(makeContact(QStringLiteral("Ada Lovelace")));
+    QVERIFY(avatar->avatarPixmap().isNull());
+    QVERIFY(render(avatar).pixel(24, 24) != qRgb(0, 255, 0));
+    delete avatar;
+}
+
+void TestContactsWidgets::avatarSizeHint()
+{
+    AvatarWidget avatar;
+    QCOMPARE(avatar.effectiveSizeHint(Qt::PreferredSize), QSizeF(64, 64));
+
+    // Shown without a layout or a size, it takes its preferred size, a subclass's included.
+    QGraphicsScene scene;
+    QGraphicsView view(&scene);
+    AvatarWidget *plain = new AvatarWidget;
+    scene.addItem(plain);
+    LargeAvatar *large = new LargeAvatar;
+    scene.addItem(large);
+    AvatarWidget *sized = new AvatarWidget;
+    sized->resize(30, 20);
+    scene.addItem(sized);
+    view.show();
+    QTRY_COMPARE(plain->size(), QSizeF(64, 64));
+    QTRY_COMPARE(large->size(), QSizeF(100, 100));
+    QCOMPARE(sized->size(), QSizeF(30, 20));
+}
+
+void TestContactsWidgets::clickedOnTap()
+{
+    QGraphicsScene scene(0, 0, 200, 200);
+    QGraphicsView view(&scene);
+    view.resize(220, 220);
+    AvatarWidget *avatar = new AvatarWidget;
+    avatar->setGeometry(20, 20, 64, 64);
+    scene.addItem(avatar);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    QSignalSpy clicked(avatar, &AvatarWidget::clicked);
+    const QPoint inside = view.mapFromScene(QPointF(52, 52));
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, inside);
+    QCOMPARE(clicked.count(), 0);
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, inside);
+    QCOMPARE(clicked.count(), 1);
+
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(QPointF(150, 150)));
+    QCOMPARE(clicked.count(), 1);
+}
+
+void TestContactsWidgets::noClickWhenReleasedOutside()
+{
+    QGraphicsScene scene(0, 0, 200, 200);
+    QGraphicsView view(&scene);
+    view.resize(220, 220);
+    AvatarWidget *avatar = new AvatarWidget;
+    avatar->setGeometry(20, 20, 64, 64);
+    scene.addItem(avatar);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    QSignalSpy clicked(avatar, &AvatarWidget::clicked);
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(QPointF(52, 52)));
+    QTest::mouseMove(view.viewport(), view.mapFromScene(QPointF(150, 150)));
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(QPointF(150, 150)));
+    QCOMPARE(clicked.count(), 0);
+
+    // Only the primary button taps.
+    QTest::mouseClick(view.viewport(), Qt::RightButton, {}, view.mapFromScene(QPointF(52, 52)));
+    QCOMPARE(clicked.count(), 0);
+}
+
+void TestContactsWidgets::cardRefusesEmptyContact()
+{
+    QGraphicsScene scene;
+    QGraphicsView view(&scene);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    QTest::ignoreMessage(QtWarningMsg, s_emptyCardWarning);
+    QVERIFY(!ContactsGui::openContactCard(QContact()));
+    QVERIFY(cards(&scene).isEmpty());
+}
+
+void TestContactsWidgets::cardNeedsWindow()
+{
+    QTest::ignoreMessage(QtWarningMsg, s_noWindowWarning);
+    QVERIFY(!ContactsGui::openContactCard(makeContact(QStringLiteral("Ada Lovelace"))));
+
+    // A hidden view does not count.
+    QGraphicsScene scene;
+    QGraphicsView view(&scene);
+    QTest::ignoreMessage(QtWarningMsg, s_noWindowWarning);
+    QVERIFY(!ContactsGui::openContactCard(makeContact(QStringLiteral("Ada Lovelace"))));
+    QVERIFY(cards(&scene).isEmpty());
+}
+
+void TestContactsWidgets::cardShowsOnActiveWindow()
+{
+    QGraphicsScene otherScene;
+    QGraphicsView other(&otherScene);
+    other.show();
+
+    QGraphicsScene scene(0, 0, 1000, 1000);
+    QGraphicsView view(&scene);
+    view.resize(300, 400);
+    AvatarWidget *content = new AvatarWidget;
+    content->setGeometry(0, 0, 100, 100);
+    content->setZValue(5);
+    scene.addItem(content);
+    QSignalSpy contentClicked(content, &AvatarWidget::clicked);
+    view.show();
+    QApplication::setActiveWindow(&view);
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+
+    QContact contact = makeContact(QStringLiteral("Ada <b>Lovelace</b>"));
+    QContactOnlineAccount account;
+    account.setAccountUri(QStringLiteral("ada@example.com"));
+    account.setServiceProvider(QStringLiteral("facebook"));
+    contact.saveDetail(&account);
+    QContactOnlineAccount bare;
+    bare.setAccountUri(QStringLiteral("@ada"));
+    contact.saveDetail(&bare);
+
+    QVERIFY(ContactsGui::openContactCard(contact));
+    QVERIFY(cards(&otherScene).isEmpty());
+    const QList<QGraphicsObject *> shown = cards(&scene);
+    QCOMPARE(shown.size(), 1);
+    QPointer<QGraphicsObject> card = shown.first();
+
+    // On top of everything, covering the view.
+    QVERIFY(card->zValue() > content->zValue());
+    QCOMPARE(card->sceneBoundingRect(), view.mapToScene(view.viewport()->rect()).boundingRect());
+    QCOMPARE(scene.itemAt(view.mapToScene(QPoint(50, 50)), QTransform())->topLevelItem(),
+             static_cast<QGraphicsItem *>(card.data()));
+
+    // Name as written, not as markup; accounts with their provider.
+    const QStringList lines = texts(card);
+    QVERIFY2(lines.contains(QStringLiteral("Ada <b>Lovelace</b>")), qPrintable(lines.join('|')));
+    QVERIFY(lines.contains(QStringLiteral("ada@example.com (facebook)")));
+    QVERIFY(lines.contains(QStringLiteral("@ada")));
+    bool hasAvatar = false;
+    const QList<QGraphicsItem *> children = card->childItems();
+    for (QGraphicsItem *child : children) {
+        auto *avatar = qobject_cast<AvatarWidget *>(child->toGraphicsObject());
+        if (avatar) {
+            hasAvatar = true;
+            QCOMPARE(avatar->contact(), contact);
+            QVERIFY(card->boundingRect().contains(avatar->geometry()));
+        }
+    }
+    QVERIFY(hasAvatar);
+
+    // Follows the view's size and scrolling.
+    view.resize(500, 300);
+    QTRY_COMPARE(card->sceneBoundingRect(),
+                 view.mapToScene(view.viewport()->rect()).boundingRect());
+    const QRectF before = card->sceneBoundingRect();
+    view.ensureVisible(QRectF(0, 0, 1, 1), 0, 0);
+    QVERIFY(view.mapToScene(view.viewport()->rect()).boundingRect() != before);
+    QCOMPARE(card->sceneBoundingRect(), view.mapToScene(view.viewport()->rect()).boundingRect());
+
+    // A tap closes it and nothing below reacts.
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(QPointF(50, 50)));
+    QTRY_VERIFY(card.isNull());
+    QVERIFY(cards(&scene).isEmpty());
+    QCOMPARE(contentClicked.count(), 0);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(QPointF(50, 50)));
+    QCOMPARE(contentClicked.count(), 1);
+}
+
+void TestContactsWidgets::cardReplacesEarlierCard()
+{
+    QGraphicsScene scene;
+    QGraphicsView view(&scene);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    QVERIFY(ContactsGui::openContactCard(makeContact(QStringLiteral("Ada Lovelace"))));
+    QPointer<QGraphicsObject> first = cards(&scene).value(0);
+    QVERIFY(first);
+    QVERIFY(ContactsGui::openContactCard(makeContact(QStringLiteral("Alan Turing"))));
+    QTRY_VERIFY(first.isNull());
+    const QList<QGraphicsObject *> shown = cards(&scene);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(texts(shown.first()).contains(QStringLiteral("Alan Turing")));
+}
+
+void TestContactsWidgets::cardIgnoresViewWithoutScene()
+{
+    QGraphicsView view;
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    QTest::ignoreMessage(QtWarningMsg, s_noWindowWarning);
+    QVERIFY(!ContactsGui::openContactCard(makeContact(QStringLiteral("Ada Lovelace"))));
+}
+
+QTEST_MAIN(TestContactsWidgets)
+#include "tst_contactswidgets.moc"
