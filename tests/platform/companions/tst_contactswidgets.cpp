@@ -147,6 +147,7 @@ private slots:
     void cardShowsOnActiveWindow();
     void cardReplacesEarlierCard();
     void cardIgnoresViewWithoutScene();
+    void cardOutlivesItsView();
 
 private:
     QTemporaryDir m_dir;
@@ -469,6 +470,25 @@ void TestContactsWidgets::cardIgnoresViewWithoutScene()
 
     QTest::ignoreMessage(QtWarningMsg, s_noWindowWarning);
     QVERIFY(!ContactsGui::openContactCard(makeContact(QStringLiteral("Ada Lovelace"))));
+}
+
+void TestContactsWidgets::cardOutlivesItsView()
+{
+    auto *scene = new QGraphicsScene;
+    auto *view = new QGraphicsView(scene);
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    QVERIFY(ContactsGui::openContactCard(makeContact(QStringLiteral("Ada Lovelace"))));
+    QPointer<QGraphicsObject> card = cards(scene).value(0);
+    QVERIFY(card);
+    const QRectF covered = card->sceneBoundingRect();
+
+    delete view;
+    QVERIFY(card);
+    QCOMPARE(card->sceneBoundingRect(), covered);
+    // The scene owns the card.
+    delete scene;
+    QVERIFY(card.isNull());
 }
 
 QTEST_MAIN(TestContactsWidgets)

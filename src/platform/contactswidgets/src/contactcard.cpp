@@ -17,7 +17,7 @@ static const qreal s_avatarSide = 96;
 static const qreal s_nameScale = 1.5;
 
 ContactCard::ContactCard(const QContact &contact, QGraphicsView *view)
-    : m_view(view), m_avatar(new AvatarWidget(this)), m_name(nullptr)
+    : m_view(view), m_viewport(view->viewport()), m_avatar(new AvatarWidget(this)), m_name(nullptr)
 {
     setObjectName(QStringLiteral("ContactCard"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -28,7 +28,11 @@ ContactCard::ContactCard(const QContact &contact, QGraphicsView *view)
     m_name = addText(contact.detail<QContactDisplayLabel>().label());
     QFont nameFont = m_name->font();
     nameFont.setBold(true);
-    nameFont.setPointSizeF(nameFont.pointSizeF() * s_nameScale);
+    if (nameFont.pointSizeF() > 0) {
+        nameFont.setPointSizeF(nameFont.pointSizeF() * s_nameScale);
+    } else {
+        nameFont.setPixelSize(qRound(nameFont.pixelSize() * s_nameScale));
+    }
     m_name->setFont(nameFont);
 
     const QList<QContactOnlineAccount> accounts = contact.details<QContactOnlineAccount>();
@@ -43,7 +47,7 @@ ContactCard::ContactCard(const QContact &contact, QGraphicsView *view)
                                                   : QStringLiteral("%1 (%2)").arg(uri, provider)));
     }
 
-    view->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     connect(view->horizontalScrollBar(), &QScrollBar::valueChanged, this, &ContactCard::coverView);
     connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, &ContactCard::coverView);
     coverView();
@@ -94,7 +98,8 @@ void ContactCard::ungrabMouseEvent(QEvent *event)
 
 bool ContactCard::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_view && watched == m_view->viewport() && event->type() == QEvent::Resize) {
+    // Look at the event first: the view may be half destroyed when its viewport reports in.
+    if (event->type() == QEvent::Resize && m_view && watched == m_viewport) {
         coverView();
     }
     return QGraphicsWidget::eventFilter(watched, event);

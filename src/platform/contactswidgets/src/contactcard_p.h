@@ -34,6 +34,7 @@ private:
     void arrange();
 
     QPointer<QGraphicsView> m_view;
+    QWidget *m_viewport;
     AvatarWidget *m_avatar;
     QGraphicsTextItem *m_name;
     QList<QGraphicsTextItem *> m_accounts;
