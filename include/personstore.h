@@ -37,7 +37,7 @@ private:
     Q_DISABLE_COPY(PersonStore)
 
     static PersonStore *s_instance;
-    PersonStorePrivate *m_d;
+    PersonStorePrivate *m_d = nullptr;
 };
 
 #endif // PERSONSTORE_H
