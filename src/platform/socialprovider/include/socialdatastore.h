@@ -57,7 +57,8 @@ public:
     SocialServiceAccount account(const QString &id) const;
 
     // Stores persons (replaced whole when updatedProperties is empty, else
-    // merged) and emits personsUpdate.
+    // the named properties merged) and emits personsUpdate with them as
+    // given. Records without id or account are reported but not stored.
     void updatePersons(const QList<SocialNetworkPerson> &persons,
                        const QList<QString> &updatedProperties = QList<QString>());
     QList<SocialNetworkPerson> persons(const QString &accountId = QString()) const;
@@ -67,7 +68,8 @@ public:
     void insertActivity(
         const SocialActivity &activity,
         SocialProviderTimeline::TimelineType timeline = SocialProviderTimeline::NoTimeline);
-    // Stores or merges activities and emits activityUpdate with them.
+    // Stores activities (replaced whole, or the named properties merged) and
+    // emits activityUpdate with them as given.
     void updateActivities(
         const QList<SocialActivity> &activities,
         const QList<QString> &updatedProperties = QList<QString>(),
@@ -106,7 +108,8 @@ private:
     // Whether a person or activity may be stored; warns when not.
     bool acceptsRecord(const SocialGenericData &record, const char *kind) const;
     // The first activity with that id on an account within scope (empty:
-    // any), in account order; an empty key when there is none.
+    // any): known accounts in their order, then others by id; an empty key
+    // when there is none.
     Key findActivity(const QString &activityId, const QList<SocialServiceAccount> &scope) const;
     QString freshActivityId(const QString &accountId);
 

@@ -20,12 +20,15 @@ public:
 
     void setTimelineType(SocialProviderTimeline::TimelineType type);
     void setActivityFilter(SocialActivity::Type type);
+    // A null id leaves the filter unset; an empty one asks for activities
+    // without a parent.
     void setParentActivityIdFilter(const QString &parentActivityId);
     // Activities owned by or addressed to any of these persons.
     void setPersonsFilter(const QStringList &personIds);
     // Activities that started strictly before / after the moment.
     void setBefore(const QDateTime &before);
     void setAfter(const QDateTime &after);
+    // The newest activities only; 0 or less means no limit.
     void setLimit(int limit);
 
     SocialActivity::Type activityFilter() const;

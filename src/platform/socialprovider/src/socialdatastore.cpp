@@ -207,7 +207,7 @@ void SocialDataStore::updatePersons(const QList<SocialNetworkPerson> &persons,
                                     const QList<QString> &updatedProperties)
 {
     for (const SocialNetworkPerson &person : persons) {
-        if (!acceptsRecord(person, "person"))
+        if (!acceptsRecord(person, "a person"))
             continue;
         const Key key(person.parentAccount(), person.id());
         auto it = m_persons.find(key);
@@ -243,7 +243,7 @@ SocialNetworkPerson SocialDataStore::person(const QString &accountId, const QStr
 void SocialDataStore::insertActivity(const SocialActivity &activity,
                                      SocialProviderTimeline::TimelineType timeline)
 {
-    if (!acceptsRecord(activity, "activity"))
+    if (!acceptsRecord(activity, "an activity"))
         return;
     StoredActivity &stored = m_activities[Key(activity.parentAccount(), activity.id())];
     stored.activity = activity;
@@ -255,7 +255,7 @@ void SocialDataStore::updateActivities(const QList<SocialActivity> &activities,
                                        SocialProviderTimeline::TimelineType timeline)
 {
     for (const SocialActivity &activity : activities) {
-        if (!acceptsRecord(activity, "activity"))
+        if (!acceptsRecord(activity, "an activity"))
             continue;
         const Key key(activity.parentAccount(), activity.id());
         auto it = m_activities.find(key);
@@ -323,7 +323,7 @@ bool SocialDataStore::hasAccount(const QString &accountId) const
 bool SocialDataStore::acceptsRecord(const SocialGenericData &record, const char *kind) const
 {
     if (record.id().isEmpty() || record.parentAccount().isEmpty()) {
-        qWarning() << "Will not store a" << kind << "without id or account:" << record.id()
+        qWarning() << "Will not store" << kind << "without id or account:" << record.id()
                    << record.parentAccount();
         return false;
     }
