@@ -1,0 +1,1 @@
+# Install rules and the CMake and pkg-config packages; filled in with packaging.
