@@ -1,0 +1,100 @@
+#ifndef UXBUBBLEITEM_H
+#define UXBUBBLEITEM_H
+
+#include "uxwidget.h"
+
+#include <QList>
+#include <QPointer>
+#include <QScopedPointer>
+
+class UxTextBlock;
+
+// A speech bubble: the avatar on the left, and in a rounded frame the
+// sender's name, the message (rich text), an optional central widget and a
+// footer line with the time stamp, the comments and thumbs-up strings and
+// small information widgets on the right.
+//
+// Widgets handed to the bubble become its children and die with it.
+// Replacing, clearing or removing one detaches it (from the bubble and the
+// scene) without deleting it: it is the caller's again.
+//
+// A tap (press and release inside the bubble) emits bubbleClicked(), or
+// linkActivated() when it lands on a link of the message.
+class UXKIT_EXPORT UxBubbleItem : public UxWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString senderName READ senderName WRITE setSenderName)
+    Q_PROPERTY(QString message READ message WRITE setMessage)
+    Q_PROPERTY(QString timeStamp READ timeStamp WRITE setTimeStamp)
+    Q_PROPERTY(QString commentsString READ commentsString WRITE setCommentsString)
+    Q_PROPERTY(QString thumbsUpString READ thumbsUpString WRITE setThumbsUpString)
+
+public:
+    explicit UxBubbleItem(QGraphicsItem *parent = nullptr);
+    ~UxBubbleItem() override;
+
+    QString senderName() const;
+    void setSenderName(const QString &senderName);
+    QString message() const;
+    void setMessage(const QString &message);
+    QString timeStamp() const;
+    void setTimeStamp(const QString &timeStamp);
+    QString commentsString() const;
+    void setCommentsString(const QString &commentsString);
+    QString thumbsUpString() const;
+    void setThumbsUpString(const QString &thumbsUpString);
+
+    QGraphicsWidget *avatar() const;
+    void setAvatar(QGraphicsWidget *avatar);
+    QGraphicsWidget *centralWidget() const;
+    void setCentralWidget(QGraphicsWidget *centralWidget);
+
+    void addInformationWidget(QGraphicsWidget *widget);
+    void removeInformationWidget(QGraphicsWidget *widget);
+    QList<QGraphicsWidget *> informationWidgets() const;
+
+    // The href of the message link at a point in item coordinates, or an
+    // empty string.
+    QString anchorAt(const QPointF &pos) const;
+
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
+               QWidget *widget = nullptr) override;
+
+signals:
+    void bubbleClicked();
+    void linkActivated(const QString &link);
+
+protected:
+    QSizeF sizeHint(Qt::SizeHint which, const QSizeF &constraint = QSizeF()) const override;
+    bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
+    void resizeEvent(QGraphicsSceneResizeEvent *event) override;
+    void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
+    void ungrabMouseEvent(QEvent *event) override;
+
+private:
+    struct Geometry;
+    Geometry geometryFor(qreal width) const;
+    void contentChanged();
+    void relayoutChildren();
+    void adopt(QGraphicsWidget *widget);
+    void release(QGraphicsWidget *widget);
+    QFont footerFont() const;
+    void paintFooter(QPainter *painter, const QRectF &area) const;
+
+    QString m_senderName;
+    QScopedPointer<UxTextBlock> m_message;
+    QString m_timeStamp;
+    QString m_commentsString;
+    QString m_thumbsUpString;
+    QPointer<QGraphicsWidget> m_avatar;
+    QPointer<QGraphicsWidget> m_centralWidget;
+    QList<QPointer<QGraphicsWidget>> m_informationWidgets;
+    QString m_pressedAnchor;
+    bool m_pressed = false;
+    bool m_relayoutPosted = false;
+};
+
+#endif // UXBUBBLEITEM_H

@@ -1,0 +1,67 @@
+#ifndef UXLAYOUT_H
+#define UXLAYOUT_H
+
+#include "uxkit_global.h"
+
+#include <QGraphicsLayout>
+#include <QList>
+#include <QSet>
+
+class UxAbstractLayoutPolicy;
+class UxWidget;
+
+// A layout whose arrangement comes from policies. The layout owns every item
+// that any of its policies holds; the active policy (the first one created,
+// or the one given to setPolicy) decides where its items go, and items it
+// does not hold are hidden.
+//
+// Items are widgets or nested UxLayouts. Taking an item out of the layout
+// (removeAt, removeItem) releases it: a widget is hidden at once and deleted
+// later, a nested layout is deleted with its items. Taking an item out of a
+// policy only hides it.
+class UXKIT_EXPORT UxLayout : public QGraphicsLayout
+{
+public:
+    explicit UxLayout(QGraphicsLayoutItem *parent = nullptr);
+    ~UxLayout() override;
+
+    int count() const override;
+    QGraphicsLayoutItem *itemAt(int index) const override;
+    int indexOf(const QGraphicsLayoutItem *item) const;
+    void removeAt(int index) override;
+    void removeItem(QGraphicsLayoutItem *item);
+
+    UxAbstractLayoutPolicy *policy() const;
+    void setPolicy(UxAbstractLayoutPolicy *policy);
+    QList<UxAbstractLayoutPolicy *> registeredPolicies() const;
+
+    void setGeometry(const QRectF &rect) override;
+
+protected:
+    QSizeF sizeHint(Qt::SizeHint which, const QSizeF &constraint = QSizeF()) const override;
+
+private:
+    friend class UxAbstractLayoutPolicy;
+    friend class UxWidget;
+
+    bool adoptItem(QGraphicsLayoutItem *item);
+    void forgetItem(QGraphicsLayoutItem *item, bool restoreVisibility);
+    static void releaseItem(QGraphicsLayoutItem *item);
+    bool containsLayout(const UxLayout *layout) const;
+
+    void addPolicy(UxAbstractLayoutPolicy *policy);
+    void removePolicy(UxAbstractLayoutPolicy *policy);
+
+    void syncVisibility(QGraphicsLayoutItem *item);
+    void setItemShown(QGraphicsLayoutItem *item, bool shown);
+    void setSuppressed(bool suppressed);
+    bool isHiddenByOthers(const QGraphicsLayoutItem *item) const;
+
+    QList<QGraphicsLayoutItem *> m_items;
+    QList<UxAbstractLayoutPolicy *> m_policies;
+    UxAbstractLayoutPolicy *m_policy = nullptr;
+    QSet<const QGraphicsLayoutItem *> m_hiddenByLayout;
+    bool m_suppressed = false;
+};
+
+#endif // UXLAYOUT_H

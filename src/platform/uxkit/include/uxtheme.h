@@ -1,0 +1,36 @@
+#ifndef UXTHEME_H
+#define UXTHEME_H
+
+#include "uxkit_global.h"
+
+#include <QPixmap>
+#include <QSize>
+#include <QStringList>
+
+// The look shared by all widgets: theme images and the libraries that
+// registered with the theme.
+//
+// An image id is either a file (an absolute path or a ":/" resource path,
+// used as given) or a name looked up as <dir>/<id>.png in the image search
+// paths, the most recently added first.
+class UXKIT_EXPORT UxTheme
+{
+public:
+    UxTheme() = delete;
+
+    static void addImageSearchPath(const QString &directory);
+    static QStringList imageSearchPaths();
+
+    // The file an id stands for, or an empty string when none exists.
+    static QString imagePath(const QString &id);
+    // The image scaled to fit the size (keeping its aspect ratio); a null
+    // pixmap when the id does not resolve. An invalid size keeps the image's
+    // own size.
+    static QPixmap pixmap(const QString &id, const QSize &size = QSize());
+
+    static void registerLibrary(const QString &name);
+    static void unregisterLibrary(const QString &name);
+    static QStringList libraries();
+};
+
+#endif // UXTHEME_H

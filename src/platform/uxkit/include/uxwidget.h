@@ -1,0 +1,31 @@
+#ifndef UXWIDGET_H
+#define UXWIDGET_H
+
+#include "uxkit_global.h"
+
+#include <QGraphicsWidget>
+#include <QString>
+
+// Base of every toolkit widget. The style name selects a look from the theme.
+class UXKIT_EXPORT UxWidget : public QGraphicsWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString styleName READ styleName WRITE setStyleName)
+
+public:
+    explicit UxWidget(QGraphicsItem *parent = nullptr);
+    ~UxWidget() override;
+
+    QString styleName() const;
+    void setStyleName(const QString &styleName);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
+
+private:
+    QString m_styleName;
+    bool m_shown = true;
+};
+
+#endif // UXWIDGET_H

@@ -1,0 +1,467 @@
+#include "uxbubbleitem.h"
+
+#include "uxtextblock_p.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QGraphicsScene>
+#include <QGraphicsSceneMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+
+const qreal s_margin = 6;
+const qreal s_avatarSize = 56;
+const qreal s_tail = 8;
+const qreal s_padding = 10;
+const qreal s_radius = 10;
+const qreal s_lineGap = 4;
+const qreal s_sectionGap = 6;
+const qreal s_footerSpacing = 12;
+const qreal s_infoSpacing = 4;
+const qreal s_defaultWidth = 360;
+
+const QColor s_frameColor(0xff, 0xff, 0xff);
+const QColor s_pressedColor(0xe4, 0xec, 0xf7);
+const QColor s_borderColor(0xc9, 0xd3, 0xe0);
+const QColor s_textColor(0x1c, 0x23, 0x2b);
+const QColor s_footerColor(0x6b, 0x77, 0x85);
+
+QFont boldFont(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+struct UxBubbleItem::Geometry
+{
+    QRectF avatar;
+    QRectF frame;
+    QRectF name;
+    QRectF message;
+    QRectF central;
+    QRectF footer;
+    QList<QRectF> information;
+    qreal height = 0;
+};
+
+UxBubbleItem::UxBubbleItem(QGraphicsItem *parent) : UxWidget(parent), m_message(new UxTextBlock)
+{
+    m_message->setFont(font());
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+}
+
+UxBubbleItem::~UxBubbleItem() = default;
+
+QString UxBubbleItem::senderName() const
+{
+    return m_senderName;
+}
+
+void UxBubbleItem::setSenderName(const QString &senderName)
+{
+    if (senderName == m_senderName)
+        return;
+    m_senderName = senderName;
+    contentChanged();
+}
+
+QString UxBubbleItem::message() const
+{
+    return m_message->text();
+}
+
+void UxBubbleItem::setMessage(const QString &message)
+{
+    if (message == m_message->text())
+        return;
+    m_message->setText(message, UxTextBlock::RichFormat);
+    contentChanged();
+}
+
+QString UxBubbleItem::timeStamp() const
+{
+    return m_timeStamp;
+}
+
+void UxBubbleItem::setTimeStamp(const QString &timeStamp)
+{
+    if (timeStamp == m_timeStamp)
+        return;
+    m_timeStamp = timeStamp;
+    contentChanged();
+}
+
+QString UxBubbleItem::commentsString() const
+{
+    return m_commentsString;
+}
+
+void UxBubbleItem::setCommentsString(const QString &commentsString)
+{
+    if (commentsString == m_commentsString)
+        return;
+    m_commentsString = commentsString;
+    contentChanged();
+}
+
+QString UxBubbleItem::thumbsUpString() const
+{
+    return m_thumbsUpString;
+}
+
+void UxBubbleItem::setThumbsUpString(const QString &thumbsUpString)
+{
+    if (thumbsUpString == m_thumbsUpString)
+        return;
+    m_thumbsUpString = thumbsUpString;
+    contentChanged();
+}
+
+QGraphicsWidget *UxBubbleItem::avatar() const
+{
+    return m_avatar;
+}
+
+void UxBubbleItem::setAvatar(QGraphicsWidget *avatar)
+{
+    if (avatar == m_avatar)
+        return;
+    release(m_avatar);
+    m_avatar = avatar;
+    adopt(avatar);
+    contentChanged();
+}
+
+QGraphicsWidget *UxBubbleItem::centralWidget() const
+{
+    return m_centralWidget;
+}
+
+void UxBubbleItem::setCentralWidget(QGraphicsWidget *centralWidget)
+{
+    if (centralWidget == m_centralWidget)
+        return;
+    release(m_centralWidget);
+    m_centralWidget = centralWidget;
+    adopt(centralWidget);
+    contentChanged();
+}
+
+void UxBubbleItem::addInformationWidget(QGraphicsWidget *widget)
+{
+    if (!widget || informationWidgets().contains(widget))
+        return;
+    m_informationWidgets.append(widget);
+    adopt(widget);
+    contentChanged();
+}
+
+void UxBubbleItem::removeInformationWidget(QGraphicsWidget *widget)
+{
+    if (!widget || !m_informationWidgets.removeOne(widget))
+        return;
+    release(widget);
+    contentChanged();
+}
+
+QList<QGraphicsWidget *> UxBubbleItem::informationWidgets() const
+{
+    QList<QGraphicsWidget *> widgets;
+    for (const QPointer<QGraphicsWidget> &widget : m_informationWidgets) {
+        if (widget)
+            widgets.append(widget);
+    }
+    return widgets;
+}
+
+void UxBubbleItem::adopt(QGraphicsWidget *widget)
+{
+    if (!widget)
+        return;
+    widget->setParentItem(this);
+    // With the bubble as their layout parent, children that change their
+    // size hint post a layout request to the bubble.
+    widget->setParentLayoutItem(this);
+}
+
+void UxBubbleItem::release(QGraphicsWidget *widget)
+{
+    if (!widget || widget->parentItem() != this)
+        return;
+    widget->setParentLayoutItem(nullptr);
+    widget->setParentItem(nullptr);
+    if (QGraphicsScene *scene = widget->scene())
+        scene->removeItem(widget);
+}
+
+QString UxBubbleItem::anchorAt(const QPointF &pos) const
+{
+    const Geometry geometry = geometryFor(size().width());
+    if (!geometry.message.contains(pos))
+        return QString();
+    return m_message->anchorAt(pos - geometry.message.topLeft(), geometry.message.width());
+}
+
+QFont UxBubbleItem::footerFont() const
+{
+    QFont footer = font();
+    if (footer.pointSizeF() > 0)
+        footer.setPointSizeF(footer.pointSizeF() * 0.85);
+    else
+        footer.setPixelSize(qMax(8, qRound(footer.pixelSize() * 0.85)));
+    return footer;
+}
+
+UxBubbleItem::Geometry UxBubbleItem::geometryFor(qreal width) const
+{
+    Geometry geometry;
+    qreal frameLeft = s_margin;
+    if (m_avatar) {
+        geometry.avatar = QRectF(s_margin, s_margin, s_avatarSize, s_avatarSize);
+        frameLeft += s_avatarSize + s_tail;
+    }
+    const qreal frameWidth = std::max<qreal>(0, width - frameLeft - s_margin);
+    const qreal innerLeft = frameLeft + s_padding;
+    const qreal innerWidth = std::max<qreal>(0, frameWidth - 2 * s_padding);
+
+    qreal y = s_margin + s_padding;
+    qreal gap = 0;
+    auto section = [&](qreal height, qreal width, qreal gapAfter) {
+        y += gap;
+        const QRectF area(innerLeft, y, width, height);
+        y += height;
+        gap = gapAfter;
+        return area;
+    };
+
+    if (!m_senderName.isEmpty())
+        geometry.name = section(QFontMetricsF(boldFont(font())).height(), innerWidth, s_lineGap);
+    if (!m_message->isEmpty())
+        geometry.message = section(m_message->size(innerWidth).height(), innerWidth, s_sectionGap);
+    if (m_centralWidget) {
+        const qreal centralWidth =
+            std::min(innerWidth, m_centralWidget->effectiveSizeHint(Qt::MaximumSize).width());
+        const qreal centralHeight =
+            m_centralWidget->effectiveSizeHint(Qt::PreferredSize, QSizeF(centralWidth, -1))
+                .height();
+        geometry.central = section(centralHeight, centralWidth, s_sectionGap);
+    }
+
+    const QList<QGraphicsWidget *> information = informationWidgets();
+    const bool hasFooterText =
+        !m_timeStamp.isEmpty() || !m_commentsString.isEmpty() || !m_thumbsUpString.isEmpty();
+    if (hasFooterText || !information.isEmpty()) {
+        qreal footerHeight = hasFooterText ? QFontMetricsF(footerFont()).height() : 0;
+        QList<QSizeF> sizes;
+        for (QGraphicsWidget *widget : information) {
+            sizes.append(widget->effectiveSizeHint(Qt::PreferredSize));
+            footerHeight = std::max(footerHeight, sizes.constLast().height());
+        }
+        geometry.footer = section(footerHeight, innerWidth, 0);
+        qreal right = geometry.footer.right();
+        for (const QSizeF &size : qAsConst(sizes)) {
+            right -= size.width();
+            geometry.information.append(
+                QRectF(QPointF(right, geometry.footer.center().y() - size.height() / 2), size));
+            right -= s_infoSpacing;
+        }
+    }
+
+    qreal frameBottom = y + s_padding;
+    if (m_avatar)
+        frameBottom = std::max(frameBottom, geometry.avatar.bottom());
+    geometry.frame = QRectF(frameLeft, s_margin, frameWidth, frameBottom - s_margin);
+    geometry.height = frameBottom + s_margin;
+    return geometry;
+}
+
+QSizeF UxBubbleItem::sizeHint(Qt::SizeHint which, const QSizeF &constraint) const
+{
+    switch (which) {
+    case Qt::MinimumSize: {
+        const qreal avatar = m_avatar ? s_avatarSize + s_tail : 0;
+        return QSizeF(2 * s_margin + avatar + 2 * s_padding + 40, 0);
+    }
+    case Qt::PreferredSize: {
+        const qreal width = constraint.width() >= 0 ? constraint.width() : s_defaultWidth;
+        return QSizeF(width, geometryFor(width).height);
+    }
+    case Qt::MaximumSize:
+        return QSizeF(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    default:
+        return QSizeF(-1, -1);
+    }
+}
+
+void UxBubbleItem::contentChanged()
+{
+    updateGeometry();
+    relayoutChildren();
+    update();
+}
+
+void UxBubbleItem::relayoutChildren()
+{
+    const Geometry geometry = geometryFor(size().width());
+    if (m_avatar)
+        m_avatar->setGeometry(geometry.avatar);
+    if (m_centralWidget)
+        m_centralWidget->setGeometry(geometry.central);
+    const QList<QGraphicsWidget *> information = informationWidgets();
+    for (int i = 0; i < information.size() && i < geometry.information.size(); ++i)
+        information.at(i)->setGeometry(geometry.information.at(i));
+}
+
+bool UxBubbleItem::event(QEvent *event)
+{
+    if (event->type() == QEvent::LayoutRequest) {
+        m_relayoutPosted = false;
+        updateGeometry();
+        relayoutChildren();
+        update();
+    }
+    return UxWidget::event(event);
+}
+
+void UxBubbleItem::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange) {
+        m_message->setFont(font());
+        contentChanged();
+    }
+    UxWidget::changeEvent(event);
+}
+
+QVariant UxBubbleItem::itemChange(GraphicsItemChange change, const QVariant &value)
+{
+    if (change == ItemChildRemovedChange && !m_relayoutPosted) {
+        // The child may be on its way out; look at what is left once it is gone.
+        m_relayoutPosted = true;
+        QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
+    } else if (change == ItemVisibleHasChanged && value.toBool()) {
+        relayoutChildren();
+    }
+    return UxWidget::itemChange(change, value);
+}
+
+void UxBubbleItem::resizeEvent(QGraphicsSceneResizeEvent *event)
+{
+    UxWidget::resizeEvent(event);
+    relayoutChildren();
+}
+
+void UxBubbleItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
+{
+    const Geometry geometry = geometryFor(size().width());
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+
+    QPainterPath frame;
+    frame.addRoundedRect(geometry.frame.adjusted(0.5, 0.5, -0.5, -0.5), s_radius, s_radius);
+    if (m_avatar) {
+        // The tail points at the avatar.
+        const qreal tip = geometry.avatar.top() + s_avatarSize / 3;
+        QPainterPath tail;
+        tail.moveTo(geometry.frame.left() + 1, tip - s_tail / 2);
+        tail.lineTo(geometry.frame.left() - s_tail + 1, tip);
+        tail.lineTo(geometry.frame.left() + 1, tip + s_tail / 2);
+        tail.closeSubpath();
+        frame = frame.united(tail);
+    }
+    painter->setPen(QPen(s_borderColor, 1));
+    painter->setBrush(m_pressed ? s_pressedColor : s_frameColor);
+    painter->drawPath(frame);
+
+    if (!geometry.name.isEmpty()) {
+        painter->setFont(boldFont(font()));
+        painter->setPen(s_textColor);
+        const QString name = QFontMetricsF(painter->font())
+                                 .elidedText(m_senderName, Qt::ElideRight, geometry.name.width());
+        painter->drawText(geometry.name, Qt::AlignLeft | Qt::AlignVCenter, name);
+    }
+    if (!geometry.message.isEmpty())
+        m_message->paint(painter, geometry.message.topLeft(), geometry.message.width(),
+                         s_textColor);
+    if (!geometry.footer.isEmpty())
+        paintFooter(painter, geometry.footer);
+    painter->restore();
+}
+
+void UxBubbleItem::paintFooter(QPainter *painter, const QRectF &area) const
+{
+    const QFont footer = footerFont();
+    const QFontMetricsF metrics(footer);
+    painter->setFont(footer);
+    painter->setPen(s_footerColor);
+    qreal x = area.left();
+    auto drawText = [&](const QString &text) {
+        painter->drawText(QRectF(x, area.top(), metrics.horizontalAdvance(text) + 1, area.height()),
+                          Qt::AlignLeft | Qt::AlignVCenter, text);
+        x += metrics.horizontalAdvance(text) + s_footerSpacing;
+    };
+
+    if (!m_timeStamp.isEmpty())
+        drawText(m_timeStamp);
+    if (!m_commentsString.isEmpty()) {
+        // A small speech balloon before the count.
+        const qreal side = metrics.height() * 0.6;
+        const QRectF balloon(x, area.center().y() - side / 2, side * 1.2, side * 0.8);
+        QPainterPath glyph;
+        glyph.addRoundedRect(balloon, 2, 2);
+        glyph.moveTo(balloon.left() + side * 0.3, balloon.bottom());
+        glyph.lineTo(balloon.left() + side * 0.25, balloon.bottom() + side * 0.3);
+        glyph.lineTo(balloon.left() + side * 0.6, balloon.bottom());
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(QPen(s_footerColor, 1.2));
+        painter->drawPath(glyph);
+        x += balloon.width() + 4;
+        drawText(m_commentsString);
+    }
+    if (!m_thumbsUpString.isEmpty())
+        drawText(m_thumbsUpString);
+}
+
+void UxBubbleItem::mousePressEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    m_pressed = true;
+    m_pressedAnchor = anchorAt(event->pos());
+    update();
+}
+
+void UxBubbleItem::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (!m_pressed)
+        return;
+    m_pressed = false;
+    update();
+    const QString pressedAnchor = m_pressedAnchor;
+    m_pressedAnchor.clear();
+    if (!boundingRect().contains(event->pos()))
+        return;
+    // Emit last: a receiver may well take the bubble away.
+    if (!pressedAnchor.isEmpty() && anchorAt(event->pos()) == pressedAnchor)
+        emit linkActivated(pressedAnchor);
+    else
+        emit bubbleClicked();
+}
+
+void UxBubbleItem::ungrabMouseEvent(QEvent *)
+{
+    if (!m_pressed)
+        return;
+    m_pressed = false;
+    m_pressedAnchor.clear();
+    update();
+}

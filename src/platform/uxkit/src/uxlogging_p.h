@@ -1,0 +1,11 @@
+#ifndef UXLOGGING_P_H
+#define UXLOGGING_P_H
+
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcUxLayout)
+Q_DECLARE_LOGGING_CATEGORY(lcUxTheme)
+Q_DECLARE_LOGGING_CATEGORY(lcUxLocale)
+Q_DECLARE_LOGGING_CATEGORY(lcUxWidgets)
+
+#endif // UXLOGGING_P_H

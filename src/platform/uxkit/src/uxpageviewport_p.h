@@ -1,0 +1,48 @@
+#ifndef UXPAGEVIEWPORT_P_H
+#define UXPAGEVIEWPORT_P_H
+
+#include <QGraphicsWidget>
+
+class UxWidget;
+
+// The part of a page below its title bar. It shows the page's content at the
+// full width and at least the full height, and scrolls it vertically when it
+// is taller: by the wheel, or by dragging anywhere on the content (a drag
+// takes the mouse from the item that got the press, so that no tap follows).
+class UxPageViewport : public QGraphicsWidget
+{
+    Q_OBJECT
+
+public:
+    explicit UxPageViewport(QGraphicsItem *parent = nullptr);
+
+    UxWidget *content() const;
+
+    qreal scrollPosition() const;
+    qreal maximumScrollPosition() const;
+    void setScrollPosition(qreal position);
+
+protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QGraphicsSceneResizeEvent *event) override;
+    bool sceneEventFilter(QGraphicsItem *watched, QEvent *event) override;
+    void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
+    void wheelEvent(QGraphicsSceneWheelEvent *event) override;
+
+private:
+    void fitContent();
+    void dragTo(qreal sceneY);
+
+    UxWidget *m_content;
+    qreal m_position = 0;
+    qreal m_contentHeight = 0;
+    qreal m_pressY = 0;
+    qreal m_pressPosition = 0;
+    bool m_tracking = false;
+    bool m_dragging = false;
+    bool m_grabbed = false;
+};
+
+#endif // UXPAGEVIEWPORT_P_H

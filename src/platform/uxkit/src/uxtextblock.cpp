@@ -1,0 +1,92 @@
+#include "uxtextblock_p.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QTextOption>
+
+namespace {
+
+const char s_linkStyle[] = "a { color: #1f5fbf; text-decoration: none; }";
+
+} // namespace
+
+UxTextBlock::UxTextBlock()
+{
+    m_document.setDocumentMargin(0);
+    m_document.setDefaultStyleSheet(QString::fromLatin1(s_linkStyle));
+    m_document.setUndoRedoEnabled(false);
+    setAlignment(Qt::AlignLeft);
+}
+
+void UxTextBlock::setText(const QString &text, Format format)
+{
+    m_text = text;
+    if (format == RichFormat || Qt::mightBeRichText(text))
+        m_document.setHtml(text);
+    else
+        m_document.setPlainText(text);
+}
+
+QString UxTextBlock::text() const
+{
+    return m_text;
+}
+
+bool UxTextBlock::isEmpty() const
+{
+    return m_text.isEmpty();
+}
+
+void UxTextBlock::setFont(const QFont &font)
+{
+    m_document.setDefaultFont(font);
+}
+
+void UxTextBlock::setAlignment(Qt::Alignment alignment)
+{
+    QTextOption option = m_document.defaultTextOption();
+    option.setAlignment(alignment & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_document.setDefaultTextOption(option);
+}
+
+void UxTextBlock::layoutTo(qreal width) const
+{
+    if (!qFuzzyCompare(m_document.textWidth() + 1, width + 1))
+        m_document.setTextWidth(width);
+}
+
+QSizeF UxTextBlock::size(qreal width) const
+{
+    if (m_text.isEmpty())
+        return QSizeF(0, 0);
+    if (width < 0) {
+        layoutTo(-1);
+        // idealWidth() leaves out trailing blanks that size() counts.
+        return QSizeF(m_document.idealWidth(), m_document.size().height());
+    }
+    layoutTo(width);
+    return QSizeF(width, m_document.size().height());
+}
+
+void UxTextBlock::paint(QPainter *painter, const QPointF &topLeft, qreal width,
+                        const QColor &color) const
+{
+    if (m_text.isEmpty())
+        return;
+    layoutTo(width);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, color);
+    painter->save();
+    painter->translate(topLeft);
+    m_document.documentLayout()->draw(painter, context);
+    painter->restore();
+}
+
+QString UxTextBlock::anchorAt(const QPointF &pos, qreal width) const
+{
+    if (m_text.isEmpty())
+        return QString();
+    layoutTo(width);
+    return m_document.documentLayout()->anchorAt(pos);
+}
