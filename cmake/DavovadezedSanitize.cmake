@@ -1,0 +1,1 @@
+# Sanitizer build option; filled in with the sanitizer work.
