@@ -70,7 +70,10 @@ signals:
 
 private:
     Q_DISABLE_COPY(ActivitiesWidget)
-    ActivitiesWidgetPrivate *d;
+    // What both constructors do once the private object exists.
+    void setUp();
+
+    ActivitiesWidgetPrivate *m_d;
 };
 
 #endif // ACTIVITIESWIDGET_H

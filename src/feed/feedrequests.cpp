@@ -1,0 +1,104 @@
+#include "activitieswidget_p.h"
+
+#include "activitybubble.h"
+#include "logging.h"
+
+#include <socialgetactivitiesrequest.h>
+#include <socialprovidermanager.h>
+#include <uxlayout.h>
+#include <uxlinearlayoutpolicy.h>
+#include <uxprogressindicator.h>
+
+void ActivitiesWidgetPrivate::listenToActivityUpdates(bool listen)
+{
+    qCDebug(lcDavovadezed) << Q_FUNC_INFO << listen;
+    SocialProviderManager *manager = SocialProviderManager::instance();
+    if (listen && !m_listening) {
+        connect(manager, &SocialProviderManager::activityUpdate, this,
+                &ActivitiesWidgetPrivate::onActivityUpdate);
+        m_listening = true;
+    } else if (!listen && m_listening) {
+        disconnect(manager, &SocialProviderManager::activityUpdate, this,
+                   &ActivitiesWidgetPrivate::onActivityUpdate);
+        m_listening = false;
+    } else {
+        qCDebug(lcDavovadezed) << Q_FUNC_INFO << "No need to change state";
+    }
+}
+
+void ActivitiesWidgetPrivate::onActivityUpdate(const QList<SocialActivity> &acts,
+                                               const QList<QString> &updatedProps,
+                                               SocialProviderTimeline::TimelineType timelineType)
+{
+    qCDebug(lcDavovadezed) << Q_FUNC_INFO << acts.count() << updatedProps << int(timelineType);
+    if (!passesTimelineFilter(timelineType))
+        return;
+
+    for (const SocialActivity &act : acts) {
+        const ActivityKey key = keyOf(act);
+        SocialActivity candidate;
+        if (!m_activities.contains(key)) {
+            if (!ActivityBubble::activityHasSufficientData(act)) {
+                qCDebug(lcDavovadezed)
+                    << Q_FUNC_INFO << "  * dropping" << act.id() << "due to insufficient data";
+                continue;
+            }
+            qCDebug(lcDavovadezed)
+                << Q_FUNC_INFO << "  * new act, but has sufficient data" << act.id();
+            candidate = act;
+        } else {
+            qCDebug(lcDavovadezed) << Q_FUNC_INFO << "  * old act found" << act.id();
+            candidate = m_activities.value(key);
+            for (const QString &name : updatedProps)
+                candidate.setProperty(name, act.variantProperty(name));
+        }
+        if (admits(candidate))
+            push(candidate, updatedProps);
+    }
+}
+
+void ActivitiesWidgetPrivate::refreshFeeds(quint32 limit)
+{
+    qCDebug(lcDavovadezed) << Q_FUNC_INFO;
+    spinnerSetVisible(true);
+
+    SocialProviderManager *manager = SocialProviderManager::instance();
+    auto *request = new SocialGetActivitiesRequest;
+    const QList<SocialServiceAccount> accounts = applyRequestFilters(request, Q_FUNC_INFO);
+    if (limit != 0)
+        request->setLimit(int(limit));
+    connect(request, &SocialDataRequest::finished, this,
+            &ActivitiesWidgetPrivate::onActivitiesRequestFinished);
+    // The request releases itself, so that one still running when the feed
+    // goes away is not leaked.
+    connect(request, &SocialDataRequest::finished, request, &QObject::deleteLater);
+    manager->performRequest(request, accounts);
+}
+
+void ActivitiesWidgetPrivate::onActivitiesRequestFinished()
+{
+    auto *request = qobject_cast<SocialGetActivitiesRequest *>(sender());
+    if (!request)
+        return;
+    spinnerSetVisible(false);
+    const QList<SocialActivity> activities = request->activities();
+    qCDebug(lcDavovadezed) << Q_FUNC_INFO << activities.count() << int(request->timelineType());
+    onActivityUpdate(activities, QList<QString>(), request->timelineType());
+}
+
+void ActivitiesWidgetPrivate::spinnerSetVisible(bool visible)
+{
+    if (visible == m_spinnerShown)
+        return;
+    if (visible) {
+        m_policy->insertItem(0, m_progressRow, Qt::AlignCenter);
+        m_spinner->setUnknownDuration(true);
+        m_spinner->setVisible(true);
+    } else {
+        m_spinner->reset();
+        m_spinner->setVisible(false);
+        m_spinner->setUnknownDuration(false);
+        m_policy->removeItem(m_progressRow);
+    }
+    m_spinnerShown = visible;
+}
