@@ -40,6 +40,7 @@ signals:
 protected:
     // Runs just before the window shows, once it is on its scene.
     virtual void aboutToAppear();
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void followScene(QGraphicsScene *scene);
@@ -47,6 +48,7 @@ private:
     void finish(bool dismissing);
 
     QPointer<QGraphicsScene> m_scene;
+    QPointer<QWidget> m_viewport;
     DeletionPolicy m_policy = KeepWhenDone;
     bool m_appeared = false;
 };

@@ -1,5 +1,6 @@
 #include "uxbubbleitem.h"
 
+#include "uxchildlayout_p.h"
 #include "uxtextblock_p.h"
 
 #include <QCoreApplication>
@@ -58,7 +59,10 @@ UxBubbleItem::UxBubbleItem(QGraphicsItem *parent) : UxWidget(parent), m_message(
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
-UxBubbleItem::~UxBubbleItem() = default;
+UxBubbleItem::~UxBubbleItem()
+{
+    UxChildLayout::unlinkAll(this);
+}
 
 QString UxBubbleItem::senderName() const
 {
@@ -187,16 +191,13 @@ void UxBubbleItem::adopt(QGraphicsWidget *widget)
     if (!widget)
         return;
     widget->setParentItem(this);
-    // With the bubble as their layout parent, children that change their
-    // size hint post a layout request to the bubble.
-    widget->setParentLayoutItem(this);
+    UxChildLayout::link(this, widget);
 }
 
 void UxBubbleItem::release(QGraphicsWidget *widget)
 {
     if (!widget || widget->parentItem() != this)
         return;
-    widget->setParentLayoutItem(nullptr);
     widget->setParentItem(nullptr);
     if (QGraphicsScene *scene = widget->scene())
         scene->removeItem(widget);
@@ -342,10 +343,13 @@ void UxBubbleItem::changeEvent(QEvent *event)
 
 QVariant UxBubbleItem::itemChange(GraphicsItemChange change, const QVariant &value)
 {
-    if (change == ItemChildRemovedChange && !m_relayoutPosted) {
+    if (change == ItemChildRemovedChange) {
+        UxChildLayout::unlink(this, value.value<QGraphicsItem *>());
         // The child may be on its way out; look at what is left once it is gone.
-        m_relayoutPosted = true;
-        QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
+        if (!m_relayoutPosted) {
+            m_relayoutPosted = true;
+            QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
+        }
     } else if (change == ItemVisibleHasChanged && value.toBool()) {
         relayoutChildren();
     }

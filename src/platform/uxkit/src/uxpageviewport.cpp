@@ -1,5 +1,6 @@
 #include "uxpageviewport_p.h"
 
+#include "uxchildlayout_p.h"
 #include "uxwidget.h"
 
 #include <QApplication>
@@ -20,9 +21,13 @@ UxPageViewport::UxPageViewport(QGraphicsItem *parent)
 {
     setFlag(ItemClipsChildrenToShape);
     setFiltersChildEvents(true);
-    // Lets the content's size hint changes reach fitContent() through layout
-    // requests.
-    m_content->setParentLayoutItem(this);
+    // The content's size hint changes reach fitContent() as layout requests.
+    UxChildLayout::link(this, m_content);
+}
+
+UxPageViewport::~UxPageViewport()
+{
+    UxChildLayout::unlinkAll(this);
 }
 
 UxWidget *UxPageViewport::content() const
@@ -54,6 +59,13 @@ void UxPageViewport::fitContent()
     m_contentHeight = std::max(size().height(), wanted);
     m_content->resize(width, m_contentHeight);
     setScrollPosition(m_position);
+}
+
+QVariant UxPageViewport::itemChange(GraphicsItemChange change, const QVariant &value)
+{
+    if (change == ItemChildRemovedChange)
+        UxChildLayout::unlink(this, value.value<QGraphicsItem *>());
+    return QGraphicsWidget::itemChange(change, value);
 }
 
 bool UxPageViewport::event(QEvent *event)

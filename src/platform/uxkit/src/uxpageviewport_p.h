@@ -15,6 +15,7 @@ class UxPageViewport : public QGraphicsWidget
 
 public:
     explicit UxPageViewport(QGraphicsItem *parent = nullptr);
+    ~UxPageViewport() override;
 
     UxWidget *content() const;
 
@@ -23,6 +24,7 @@ public:
     void setScrollPosition(qreal position);
 
 protected:
+    QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
     bool event(QEvent *event) override;
     void resizeEvent(QGraphicsSceneResizeEvent *event) override;
     bool sceneEventFilter(QGraphicsItem *watched, QEvent *event) override;

@@ -80,23 +80,42 @@ void UxSceneWindow::finish(bool dismissing)
         deleteLater();
 }
 
+bool UxSceneWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_viewport && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        fitToScene();
+    return UxWidget::eventFilter(watched, event);
+}
+
 void UxSceneWindow::followScene(QGraphicsScene *scene)
 {
-    if (m_scene == scene)
+    if (m_scene != scene) {
+        if (m_scene)
+            disconnect(m_scene, nullptr, this, nullptr);
+        m_scene = scene;
+        connect(scene, &QGraphicsScene::sceneRectChanged, this, &UxSceneWindow::fitToScene);
+    }
+    // The window fills the first view of its scene and follows its size.
+    const QList<QGraphicsView *> views = scene->views();
+    QWidget *viewport = views.isEmpty() ? nullptr : views.constFirst()->viewport();
+    if (viewport == m_viewport)
         return;
-    if (m_scene)
-        disconnect(m_scene, nullptr, this, nullptr);
-    m_scene = scene;
-    connect(scene, &QGraphicsScene::sceneRectChanged, this, &UxSceneWindow::fitToScene);
+    if (m_viewport)
+        m_viewport->removeEventFilter(this);
+    m_viewport = viewport;
+    if (m_viewport)
+        m_viewport->installEventFilter(this);
 }
 
 void UxSceneWindow::fitToScene()
 {
     if (!m_scene || parentItem())
         return;
+    // A hidden view has no settled size yet; its owner keeps the scene
+    // rectangle up to date meanwhile.
     const QList<QGraphicsView *> views = m_scene->views();
     QRectF area = m_scene->sceneRect();
-    if (!views.isEmpty()) {
+    if (!views.isEmpty() && views.constFirst()->isVisible()) {
         const QGraphicsView *view = views.constFirst();
         area = view->mapToScene(view->viewport()->rect()).boundingRect();
     }

@@ -38,6 +38,7 @@ UxTextEdit::UxTextEdit(UxTextEditModel::LineMode mode, const QString &text, QGra
         m_proxy->setWidget(m_textEdit);
     }
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_proxy);
     setText(text);
 }

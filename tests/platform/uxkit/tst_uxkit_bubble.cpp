@@ -1,0 +1,369 @@
+#include "uxbubbleitem.h"
+#include "uximagewidget.h"
+#include "uxlabel.h"
+#include "uxlayout.h"
+#include "uxlinearlayoutpolicy.h"
+
+#include "uxtestview.h"
+
+#include <QPainter>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+const QString s_href = QStringLiteral("http://example.com/page");
+const QString s_longText =
+    QStringLiteral("a message long enough to need a few lines once the bubble gets narrow, "
+                   "with more words after it so that it surely wraps");
+
+template <typename Item> QPointF findAnchor(const Item *item, const QString &href)
+{
+    const QRectF area = item->boundingRect();
+    for (qreal y = area.top() + 1; y < area.bottom(); y += 2) {
+        for (qreal x = area.left() + 1; x < area.right(); x += 2) {
+            if (item->anchorAt(QPointF(x, y)) == href)
+                return QPointF(x, y);
+        }
+    }
+    return QPointF(-1, -1);
+}
+
+qreal heightAt(const QGraphicsWidget *widget, qreal width)
+{
+    return widget->effectiveSizeHint(Qt::PreferredSize, QSizeF(width, -1)).height();
+}
+
+UxImageWidget *square(int side)
+{
+    auto *image = new UxImageWidget;
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::darkCyan);
+    image->setImage(QString(), QSize(side, side));
+    image->setPixmap(pixmap);
+    return image;
+}
+
+void processDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestUxBubble : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void texts();
+    void heightFollowsContent();
+    void handedWidgetsDieWithTheBubble();
+    void replacedWidgetsAreDetachedNotDeleted();
+    void deletedChildLeavesTheBubble();
+    void childSizeChangeReachesTheList();
+    void tapEmitsBubbleClicked();
+    void tapOnMessageLinkEmitsLinkActivated();
+    void tapOnCentralLabel();
+    void pressWithoutTapEmitsNothing();
+    void paintsItsFrame();
+
+private:
+    UxBubbleItem *showBubble(qreal width = 440);
+
+    UxTestView *m_view = nullptr;
+};
+
+void TestUxBubble::init()
+{
+    m_view = new UxTestView;
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view));
+}
+
+void TestUxBubble::cleanup()
+{
+    delete m_view;
+    m_view = nullptr;
+    processDeferredDeletes();
+}
+
+UxBubbleItem *TestUxBubble::showBubble(qreal width)
+{
+    auto *bubble = new UxBubbleItem;
+    m_view->scene()->addItem(bubble);
+    bubble->setPos(10, 10);
+    bubble->resize(width, heightAt(bubble, width));
+    return bubble;
+}
+
+void TestUxBubble::texts()
+{
+    UxBubbleItem bubble;
+    bubble.setSenderName(QStringLiteral("Ann"));
+    bubble.setMessage(QStringLiteral("hi <b>there</b>"));
+    bubble.setTimeStamp(QStringLiteral("5 minutes ago"));
+    bubble.setCommentsString(QStringLiteral("12"));
+    bubble.setThumbsUpString(QStringLiteral("+3"));
+    QCOMPARE(bubble.senderName(), QStringLiteral("Ann"));
+    QCOMPARE(bubble.message(), QStringLiteral("hi <b>there</b>"));
+    QCOMPARE(bubble.timeStamp(), QStringLiteral("5 minutes ago"));
+    QCOMPARE(bubble.commentsString(), QStringLiteral("12"));
+    QCOMPARE(bubble.thumbsUpString(), QStringLiteral("+3"));
+    QVERIFY(!bubble.avatar());
+    QVERIFY(!bubble.centralWidget());
+    QVERIFY(bubble.informationWidgets().isEmpty());
+}
+
+void TestUxBubble::heightFollowsContent()
+{
+    UxBubbleItem bubble;
+    const qreal empty = heightAt(&bubble, 400);
+    bubble.setSenderName(QStringLiteral("Ann"));
+    const qreal named = heightAt(&bubble, 400);
+    QVERIFY(named > empty);
+
+    bubble.setMessage(QStringLiteral("short"));
+    const qreal oneLine = heightAt(&bubble, 400);
+    QVERIFY(oneLine > named);
+    bubble.setMessage(s_longText);
+    QVERIFY(heightAt(&bubble, 400) > oneLine);
+    QVERIFY(heightAt(&bubble, 150) > heightAt(&bubble, 400));
+
+    const qreal withoutCentral = heightAt(&bubble, 400);
+    auto *central = new UxWidget;
+    central->setPreferredSize(200, 80);
+    bubble.setCentralWidget(central);
+    QVERIFY(heightAt(&bubble, 400) >= withoutCentral + 80);
+    bubble.setCentralWidget(nullptr);
+    QCOMPARE(heightAt(&bubble, 400), withoutCentral);
+    delete central;
+
+    // An avatar taller than the text makes the bubble taller.
+    UxBubbleItem small;
+    const qreal bare = heightAt(&small, 400);
+    small.setAvatar(square(100));
+    QVERIFY(heightAt(&small, 400) > bare);
+    small.resize(400, heightAt(&small, 400));
+    QVERIFY(!small.avatar()->geometry().isEmpty());
+    QVERIFY(small.boundingRect().contains(small.avatar()->geometry()));
+    QCOMPARE(bubble.effectiveSizeHint(Qt::PreferredSize, QSizeF(400, -1)).width(), 400.0);
+}
+
+void TestUxBubble::handedWidgetsDieWithTheBubble()
+{
+    UxBubbleItem *bubble = showBubble();
+    QPointer<UxImageWidget> avatar = square(100);
+    QPointer<UxLabel> central = new UxLabel(QStringLiteral("central"));
+    QPointer<UxImageWidget> icon = square(24);
+    QPointer<UxImageWidget> second = square(24);
+    bubble->setAvatar(avatar);
+    bubble->setCentralWidget(central);
+    bubble->addInformationWidget(icon);
+    bubble->addInformationWidget(second);
+    bubble->addInformationWidget(icon);
+
+    QCOMPARE(bubble->avatar(), avatar.data());
+    QCOMPARE(bubble->centralWidget(), central.data());
+    QCOMPARE(bubble->informationWidgets(), (QList<QGraphicsWidget *>{icon, second}));
+    QCOMPARE(avatar->parentItem(), bubble);
+    QCOMPARE(central->parentItem(), bubble);
+    QCOMPARE(icon->parentItem(), bubble);
+
+    // The information widgets sit on the right, the first one rightmost.
+    bubble->resize(440, heightAt(bubble, 440));
+    QVERIFY(icon->geometry().left() > second->geometry().right());
+    QVERIFY(icon->geometry().right() <= 440);
+    QVERIFY(central->geometry().left() > avatar->geometry().right());
+
+    delete bubble;
+    QVERIFY(!avatar);
+    QVERIFY(!central);
+    QVERIFY(!icon);
+    QVERIFY(!second);
+}
+
+void TestUxBubble::replacedWidgetsAreDetachedNotDeleted()
+{
+    UxBubbleItem *bubble = showBubble();
+    QPointer<UxImageWidget> avatar = square(100);
+    QPointer<UxLabel> central = new UxLabel(QStringLiteral("central"));
+    QPointer<UxImageWidget> icon = square(24);
+    bubble->setAvatar(avatar);
+    bubble->setCentralWidget(central);
+    bubble->addInformationWidget(icon);
+
+    UxImageWidget *newAvatar = square(100);
+    bubble->setAvatar(newAvatar);
+    bubble->setCentralWidget(nullptr);
+    bubble->removeInformationWidget(icon);
+    bubble->removeInformationWidget(icon);
+    QCOMPARE(bubble->avatar(), newAvatar);
+    QVERIFY(!bubble->centralWidget());
+    QVERIFY(bubble->informationWidgets().isEmpty());
+
+    delete bubble;
+    processDeferredDeletes();
+    for (QGraphicsWidget *widget : {static_cast<QGraphicsWidget *>(avatar.data()),
+                                    static_cast<QGraphicsWidget *>(central.data()),
+                                    static_cast<QGraphicsWidget *>(icon.data())}) {
+        QVERIFY(widget);
+        QVERIFY(!widget->parentItem());
+        QVERIFY(!widget->scene());
+        delete widget;
+    }
+}
+
+void TestUxBubble::deletedChildLeavesTheBubble()
+{
+    UxBubbleItem *bubble = showBubble();
+    bubble->setMessage(QStringLiteral("text"));
+    const qreal without = heightAt(bubble, 440);
+    auto *central = new UxWidget;
+    central->setPreferredSize(100, 60);
+    bubble->setCentralWidget(central);
+    auto *icon = square(24);
+    bubble->addInformationWidget(icon);
+    QVERIFY(heightAt(bubble, 440) > without);
+
+    delete central;
+    delete icon;
+    QVERIFY(!bubble->centralWidget());
+    QVERIFY(bubble->informationWidgets().isEmpty());
+    QCoreApplication::sendPostedEvents(bubble, QEvent::LayoutRequest);
+    QCOMPARE(heightAt(bubble, 440), without);
+}
+
+void TestUxBubble::childSizeChangeReachesTheList()
+{
+    auto *host = new UxWidget;
+    m_view->scene()->addItem(host);
+    auto *layout = new UxLayout(host);
+    auto *list = new UxLinearLayoutPolicy(layout, Qt::Vertical);
+    auto *bubble = new UxBubbleItem;
+    auto *below = new UxWidget;
+    below->setPreferredHeight(10);
+    list->addItem(bubble);
+    list->addItem(below);
+    auto *central = new UxLabel(QStringLiteral("one line"));
+    bubble->setCentralWidget(central);
+    host->resize(300, 800);
+    QTRY_COMPARE(below->geometry().top(), bubble->geometry().bottom());
+    const qreal before = bubble->geometry().height();
+    const qreal centralBefore = central->geometry().height();
+
+    central->setText(s_longText);
+    QTRY_VERIFY(bubble->geometry().height() > before);
+    QVERIFY(central->geometry().height() > centralBefore);
+    QTRY_COMPARE(below->geometry().top(), bubble->geometry().bottom());
+}
+
+void TestUxBubble::tapEmitsBubbleClicked()
+{
+    UxBubbleItem *bubble = showBubble();
+    bubble->setSenderName(QStringLiteral("Ann"));
+    bubble->setMessage(QStringLiteral("no links here"));
+    bubble->resize(440, heightAt(bubble, 440));
+    QSignalSpy clicks(bubble, &UxBubbleItem::bubbleClicked);
+    QSignalSpy links(bubble, &UxBubbleItem::linkActivated);
+
+    m_view->tap(bubble, bubble->boundingRect().center());
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(links.count(), 0);
+}
+
+void TestUxBubble::tapOnMessageLinkEmitsLinkActivated()
+{
+    UxBubbleItem *bubble = showBubble();
+    bubble->setAvatar(square(100));
+    bubble->setMessage(QStringLiteral("see <a href=\"%1\">%1</a> for more").arg(s_href));
+    bubble->resize(440, heightAt(bubble, 440));
+    QSignalSpy clicks(bubble, &UxBubbleItem::bubbleClicked);
+    QSignalSpy links(bubble, &UxBubbleItem::linkActivated);
+
+    const QPointF onLink = findAnchor(bubble, s_href);
+    QVERIFY(onLink.x() >= 0);
+    m_view->tap(bubble, onLink);
+    QCOMPARE(links.count(), 1);
+    QCOMPARE(links.at(0).at(0).toString(), s_href);
+    QCOMPARE(clicks.count(), 0);
+
+    // The same message in a narrow bubble wraps; the link is still found.
+    bubble->resize(200, heightAt(bubble, 200));
+    const QPointF wrapped = findAnchor(bubble, s_href);
+    QVERIFY(wrapped.x() >= 0);
+    m_view->tap(bubble, wrapped);
+    QCOMPARE(links.count(), 2);
+}
+
+void TestUxBubble::tapOnCentralLabel()
+{
+    UxBubbleItem *bubble = showBubble();
+    bubble->setMessage(QStringLiteral("message"));
+    auto *label = new UxLabel(QStringLiteral("<A HREF=\"%1\">the title</A>").arg(s_href));
+    bubble->setCentralWidget(label);
+    bubble->resize(440, heightAt(bubble, 440));
+    QSignalSpy clicks(bubble, &UxBubbleItem::bubbleClicked);
+    QSignalSpy labelLinks(label, &UxLabel::linkActivated);
+
+    const QPointF onLink = findAnchor(label, s_href);
+    QVERIFY(onLink.x() >= 0);
+    m_view->tap(label, onLink);
+    QCOMPARE(labelLinks.count(), 1);
+    QCOMPARE(labelLinks.at(0).at(0).toString(), s_href);
+    QCOMPARE(clicks.count(), 0);
+
+    // Beside the link the tap belongs to the bubble.
+    const QPointF besideLink(label->boundingRect().right() - 2, onLink.y());
+    QVERIFY(label->anchorAt(besideLink).isEmpty());
+    m_view->tap(label, besideLink);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(labelLinks.count(), 1);
+}
+
+void TestUxBubble::pressWithoutTapEmitsNothing()
+{
+    UxBubbleItem *bubble = showBubble();
+    bubble->setMessage(QStringLiteral("message"));
+    bubble->resize(440, heightAt(bubble, 440));
+    QSignalSpy clicks(bubble, &UxBubbleItem::bubbleClicked);
+
+    m_view->press(bubble, QPointF(50, 10));
+    m_view->move(bubble, QPointF(50, 500));
+    m_view->release(bubble, QPointF(50, 500));
+    QCOMPARE(clicks.count(), 0);
+
+    // Losing the mouse (to a scrolling page, say) cancels the tap.
+    m_view->press(bubble, QPointF(50, 10));
+    auto *thief = new UxWidget;
+    m_view->scene()->addItem(thief);
+    thief->grabMouse();
+    thief->ungrabMouse();
+    m_view->release(bubble, QPointF(50, 10));
+    QCOMPARE(clicks.count(), 0);
+}
+
+void TestUxBubble::paintsItsFrame()
+{
+    UxBubbleItem bubble;
+    bubble.setAvatar(square(100));
+    bubble.setMessage(QStringLiteral("message"));
+    bubble.resize(300, heightAt(&bubble, 300));
+    QImage image(bubble.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    bubble.paint(&painter, nullptr, nullptr);
+    painter.end();
+
+    // Opaque inside the frame, right of the avatar; nothing in the margin.
+    const QColor inside = image.pixelColor(image.width() - 20, image.height() / 2);
+    QCOMPARE(inside.alpha(), 255);
+    QCOMPARE(image.pixelColor(image.width() - 1, 0).alpha(), 0);
+}
+
+QTEST_MAIN(TestUxBubble)
+#include "tst_uxkit_bubble.moc"
