@@ -1,0 +1,136 @@
+#include "commentspage_p.h"
+
+#include "logging.h"
+
+#include <socialgetlikersrequest.h>
+#include <sociallikeactivityrequest.h>
+#include <socialprovidermanager.h>
+#include <uxbutton.h>
+#include <uxlabel.h>
+
+#include <QTextLayout>
+
+namespace {
+
+QString fullName(const SocialNetworkPerson &person)
+{
+    return QStringLiteral("%1 %2").arg(person.property(SocialNetworkPerson::FirstName),
+                                       person.property(SocialNetworkPerson::LastName));
+}
+
+} // namespace
+
+void CommentsPagePrivate::setLikeButtonText(const QString &text)
+{
+    QTextLayout layout(text, m_likeButton->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    // The height stands in for the button's padding on both sides.
+    const qreal padding = m_likeButton->effectiveSizeHint(Qt::PreferredSize).height();
+    m_likeButton->setPreferredWidth(layout.maximumWidth() + padding);
+    m_likeButton->setText(text);
+}
+
+QString CommentsPagePrivate::likesTextFromCount() const
+{
+    const uint likeCount = m_activity.variantProperty(SocialActivity::LikeCount).toUInt();
+    const bool likedByMe = m_activity.variantProperty(SocialActivity::IsLikedByMe).toBool();
+    if (likeCount == 0)
+        return QString();
+    if (likeCount == 1)
+        return likedByMe ? qtTrId("qtn_actv_text_you_like") : tr("1 person likes this");
+    if (likedByMe)
+        return qtTrId("qtn_actv_text_2_like_you").arg(tr("You"), QString::number(likeCount - 1));
+    return tr("%1 people like this").arg(likeCount);
+}
+
+void CommentsPagePrivate::updateLikenessArea()
+{
+    qCDebug(lcDavovadezed) << Q_FUNC_INFO << "likeCount="
+                           << m_activity.variantProperty(SocialActivity::LikeCount).toUInt();
+    m_likesLabel->setText(likesTextFromCount());
+    setLikeButtonText(m_activity.variantProperty(SocialActivity::IsLikedByMe).toBool()
+                          ? qtTrId("qtn_actv_button_unlike")
+                          : qtTrId("qtn_actv_button_like"));
+}
+
+void CommentsPagePrivate::onLikeClicked()
+{
+    qCDebug(lcDavovadezed) << Q_FUNC_INFO;
+    const bool likedByMe = m_activity.variantProperty(SocialActivity::IsLikedByMe).toBool();
+    // A request of this page is still out.
+    if (m_likedByMe != likedByMe)
+        return;
+    m_likedByMe = !m_likedByMe;
+    auto *request = new SocialLikeActivityRequest(m_activity.id(), !likedByMe, this);
+    connect(request, &SocialDataRequest::finished, this, &CommentsPagePrivate::onLikeFinished);
+    SocialProviderManager::instance()->performRequest(request, QList<SocialServiceAccount>());
+}
+
+void CommentsPagePrivate::onLikeFinished()
+{
+    qCDebug(lcDavovadezed) << Q_FUNC_INFO;
+    auto *request = qobject_cast<SocialLikeActivityRequest *>(sender());
+    if (!request)
+        return;
+    if (!request->errors().isEmpty()) {
+        logErrors(request);
+        // Nothing changed on the server, so no update will end the wait:
+        // the button works again at once.
+        m_likedByMe = m_activity.variantProperty(SocialActivity::IsLikedByMe).toBool();
+    }
+    request->deleteLater();
+    updateLikenessArea();
+}
+
+void CommentsPagePrivate::onGetLikersFinished()
+{
+    qCDebug(lcDavovadezed) << Q_FUNC_INFO;
+    auto *request = qobject_cast<SocialGetLikersRequest *>(sender());
+    if (!request)
+        return;
+    request->deleteLater();
+    if (!m_likesLabel)
+        return;
+    // Without names the count still tells how many like it.
+    if (!request->errors().isEmpty()) {
+        logErrors(request);
+        return;
+    }
+    const QList<SocialNetworkPerson> likers = request->persons();
+    if (likers.isEmpty()) {
+        m_likesLabel->setText(likesTextFromCount());
+        return;
+    }
+
+    const bool likedByMe = m_activity.variantProperty(SocialActivity::IsLikedByMe).toBool();
+    const QString first = fullName(likers.constFirst());
+    QString text;
+    switch (likers.count()) {
+    case 1:
+        text = likedByMe ? qtTrId("qtn_actv_text_you_like")
+                         : qtTrId("qtn_actv_text_1_like").arg(first);
+        break;
+    case 2:
+        text = likedByMe ? qtTrId("qtn_actv_text_you_and_like").arg(first)
+                         : qtTrId("qtn_actv_text_2_like").arg(first, fullName(likers.constLast()));
+        break;
+    default:
+        text = likedByMe
+                   ? qtTrId("qtn_actv_text_2_like_you")
+                         .arg(tr("You"),
+                              QString::number(
+                                  m_activity.variantProperty(SocialActivity::LikeCount).toUInt()))
+                   : qtTrId("qtn_actv_text_2_like_you")
+                         .arg(first, QString::number(likers.count() - 1));
+        break;
+    }
+    m_likesLabel->setText(text);
+}
+
+void CommentsPagePrivate::logErrors(const SocialDataRequest *request)
+{
+    for (const SocialProviderError &error : request->errors())
+        qCWarning(lcDavovadezed) << "error" << error.type() << error.description();
+}
