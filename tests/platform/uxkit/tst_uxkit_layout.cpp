@@ -67,7 +67,7 @@ private slots:
     void flowRowAlignmentAndExpansion();
     void columnHeightFollowsWidth();
     void refusesForeignItems();
-    void parentlessWidgetsFreedWithLayout();
+    void itemsReleasedWithTheLayout();
 
 private:
     void settle();
@@ -578,27 +578,33 @@ void TestUxLayout::refusesForeignItems()
     QCOMPARE(policy->count(), 1);
 }
 
-void TestUxLayout::parentlessWidgetsFreedWithLayout()
+void TestUxLayout::itemsReleasedWithTheLayout()
 {
     auto *layout = new UxLayout;
     auto *policy = new UxLinearLayoutPolicy(layout, Qt::Vertical);
-    QPointer<UxLabel> label = new UxLabel;
-    policy->addItem(label);
-    QVERIFY(!label->parentItem());
-
+    QPointer<UxLabel> parentless = new UxLabel;
+    policy->addItem(parentless);
+    QVERIFY(!parentless->parentItem());
     delete layout;
     processDeferredDeletes();
-    QVERIFY(!label);
+    QVERIFY(!parentless);
 
-    // A widget that belongs to the layout's widget stays with it.
-    auto *listPolicy = new UxLinearLayoutPolicy(m_layout, Qt::Vertical);
-    QPointer<UxLabel> child = new UxLabel;
-    listPolicy->addItem(child);
-    m_host->setLayout(nullptr);
+    // A layout replaced on its widget takes its rows along.
+    auto *list = new UxLinearLayoutPolicy(m_layout, Qt::Vertical);
+    QPointer<UxLabel> row = new UxLabel;
+    auto *nested = new UxLayout;
+    QPointer<UxLabel> nestedRow = new UxLabel;
+    (new UxLinearLayoutPolicy(nested, Qt::Vertical))->addItem(nestedRow);
+    list->addItem(row);
+    list->addItem(nested);
+    QPointer<UxWidget> notAnItem = new UxWidget(m_host);
+    new UxLayout(m_host);
+    QVERIFY(!row->isVisible());
+    QVERIFY(!nestedRow->isVisible());
     processDeferredDeletes();
-    QVERIFY(child);
-    QCOMPARE(child->parentItem(), m_host);
-    QVERIFY(!child->parentLayoutItem());
+    QVERIFY(!row);
+    QVERIFY(!nestedRow);
+    QVERIFY(notAnItem);
 }
 
 QTEST_MAIN(TestUxLayout)

@@ -325,6 +325,11 @@ void TestUxWidgets::imageFromTheme()
     icon.setImage(path, QSize(12, 12));
     QCOMPARE(icon.pixmap().size(), QSize(12, 12));
 
+    // Resources are used as given, whatever their format.
+    icon.setImage(QStringLiteral(":/uxtest/icon.xpm"), QSize(8, 8));
+    QCOMPARE(icon.pixmap().size(), QSize(8, 4));
+    QCOMPARE(icon.pixmap().toImage().pixelColor(1, 1), QColor(Qt::green));
+
     QPixmap given(5, 7);
     given.fill(Qt::blue);
     icon.setPixmap(given);

@@ -17,8 +17,8 @@ class UxWidget;
 //
 // Items are widgets or nested UxLayouts. Taking an item out of the layout
 // (removeAt, removeItem) releases it: a widget is hidden at once and deleted
-// later, a nested layout is deleted with its items. Taking an item out of a
-// policy only hides it.
+// later, a nested layout is deleted with its items. Deleting the layout
+// releases all its items. Taking an item out of a policy only hides it.
 class UXKIT_EXPORT UxLayout : public QGraphicsLayout
 {
 public:

@@ -29,18 +29,11 @@ UxLayout::~UxLayout()
     if (UxLayout *outer = asLayout(parentLayoutItem()))
         outer->forgetItem(this, false);
 
-    // Widgets stay with their graphics parent, as in any Qt layout; the ones
-    // without a parent have no other owner.
-    const QList<QGraphicsLayoutItem *> items = m_items;
-    m_items.clear();
-    for (QGraphicsLayoutItem *item : items) {
+    // The layout owns its items: they go with it.
+    while (!m_items.isEmpty()) {
+        QGraphicsLayoutItem *item = m_items.takeLast();
         item->setParentLayoutItem(nullptr);
-        if (UxLayout *nested = asLayout(item)) {
-            delete nested;
-        } else if (QGraphicsWidget *widget = asWidget(item)) {
-            if (!widget->parentItem() && !widget->scene())
-                widget->deleteLater();
-        }
+        releaseItem(item);
     }
 }
 
