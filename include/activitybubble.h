@@ -38,7 +38,7 @@ signals:
 private:
     Q_DISABLE_COPY(ActivityBubble)
     friend class ActivityBubblePrivate;
-    ActivityBubblePrivate *d;
+    ActivityBubblePrivate *m_d;
 };
 
 #endif // ACTIVITYBUBBLE_H

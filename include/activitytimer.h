@@ -39,6 +39,7 @@ private:
     QTimer *m_hourTimer;
     QTimer *m_minuteTimer;
     QPointer<UxApplicationWindow> m_window;
+    QMetaObject::Connection m_windowGone;
 };
 
 #endif // ACTIVITYTIMER_H

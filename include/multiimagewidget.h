@@ -26,7 +26,7 @@ signals:
 
 private:
     Q_DISABLE_COPY(MultiImageWidget)
-    MultiImageWidgetPrivate *d;
+    MultiImageWidgetPrivate *m_d;
 };
 
 #endif // MULTIIMAGEWIDGET_H

@@ -1,6 +1,8 @@
 // What loading the library sets up. The statics of one file are built in
 // the order they are written and torn down in reverse, which is what the
 // theme registration and the resource file rely on.
+#include "activitybubble_p.h"
+
 #include <uxlibrary.h>
 
 #include <QString>
@@ -11,6 +13,12 @@ int qCleanupResources_widgets();
 namespace {
 
 const UxLibrary s_library(QStringLiteral("davovadezed"));
+
+} // namespace
+
+const QSize ActivityBubblePrivate::s_serviceIconSize(24, 24);
+
+namespace {
 
 struct WidgetsResource
 {

@@ -1,0 +1,62 @@
+#ifndef ACTIVITYBUBBLE_P_H
+#define ACTIVITYBUBBLE_P_H
+
+#include <socialactivity.h>
+#include <socialactivityattachment.h>
+#include <socialnetworkperson.h>
+
+#include <QContact>
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+
+class ActivityBubble;
+class ContactResolver;
+class QDateTime;
+class UxImageWidget;
+
+class ActivityBubblePrivate : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ActivityBubblePrivate(ActivityBubble *owner);
+    ~ActivityBubblePrivate() override;
+
+    void setContact(const QtContacts::QContact &contact);
+    void clear();
+    void disconnectTimers();
+    void setAttachment(const SocialActivityAttachment &attachment);
+
+    static QString timeAgo(const QDateTime &dateTime);
+    static QString convertToHtml(const QString &text);
+
+    // Connects to the resolver of the moment, which is a new one once the
+    // first has gone with its application object.
+    ContactResolver *resolver();
+    void showServiceIcon();
+    QString ownerPersonId() const;
+
+    static const QSize s_serviceIconSize;
+
+    ActivityBubble *const m_owner;
+    QPointer<ContactResolver> m_resolver;
+    SocialActivity m_activity;
+    QtContacts::QContact m_contact;
+    // Guarded: while detached by clear() the icon is ours to delete, while
+    // shown it dies with the bubble.
+    QPointer<UxImageWidget> m_serviceIcon;
+
+public slots:
+    void onImageClicked(const QString &imagePath);
+    void onContactReady(const QString &socialPersonId, const QtContacts::QContact &contact);
+    void onContactError(const QString &socialPersonId);
+    void onPersonUpdated(const SocialNetworkPerson &person);
+    void onLinkActivated(const QString &url);
+    void onActivityTimer();
+
+private:
+    Q_DISABLE_COPY(ActivityBubblePrivate)
+};
+
+#endif // ACTIVITYBUBBLE_P_H

@@ -1,0 +1,84 @@
+#include "activitybubble.h"
+#include "activitybubble_p.h"
+#include "linkpolicy_p.h"
+#include "logging.h"
+#include "multiimagewidget.h"
+
+#include <contentaction.h>
+#include <uxlabel.h>
+
+#include <algorithm>
+
+namespace {
+
+const unsigned int s_maxThumbnails = 4;
+
+} // namespace
+
+void ActivityBubblePrivate::setAttachment(const SocialActivityAttachment &attachment)
+{
+    qCDebug(lcDavovadezed) << Q_FUNC_INFO << attachment.firstText << attachment.linkUrl
+                           << attachment.title << attachment.lastText;
+
+    if (QGraphicsWidget *central = m_owner->centralWidget()) {
+        m_owner->setCentralWidget(nullptr);
+        delete central;
+    }
+
+    if (attachment.media.isEmpty()) {
+        if (attachment.linkUrl.isEmpty())
+            return;
+        // Both come from other people: escaped, the markup shows the title as
+        // written and the href decodes back to the URL as written.
+        auto *label = new UxLabel(
+            QStringLiteral("<A HREF=\"%1\">%2</A>")
+                .arg(attachment.linkUrl.toHtmlEscaped(), attachment.title.toHtmlEscaped()));
+        m_owner->setCentralWidget(label);
+        connect(label, &UxLabel::linkActivated, this, &ActivityBubblePrivate::onLinkActivated);
+        return;
+    }
+
+    auto *images = new MultiImageWidget(s_maxThumbnails);
+    m_owner->setCentralWidget(images);
+    connect(images, &MultiImageWidget::clicked, this, &ActivityBubblePrivate::onImageClicked);
+    images->setInfoText(attachment.title);
+    for (const SocialActivityAttachment::Media &media : attachment.media) {
+        if (media.type == SocialActivityAttachment::Media::Image && !media.imagePath.isEmpty())
+            images->appendImage(media.imagePath);
+    }
+}
+
+void ActivityBubblePrivate::onImageClicked(const QString &imagePath)
+{
+    qCDebug(lcDavovadezed) << Q_FUNC_INFO << imagePath;
+
+    const QList<SocialActivityAttachment::Media> media = m_activity.attachment().media;
+    const auto item = std::find_if(media.cbegin(), media.cend(), [&imagePath](const auto &m) {
+        return m.imagePath == imagePath;
+    });
+    if (item == media.cend())
+        return;
+
+    const bool hasUrl = !item->linkUrl.isEmpty() || !item->fallbackUrl.isEmpty();
+    const QString target = !item->linkUrl.isEmpty()       ? item->linkUrl
+                           : !item->fallbackUrl.isEmpty() ? item->fallbackUrl
+                                                          : imagePath;
+    qCDebug(lcDavovadezed) << Q_FUNC_INFO << "opening:" << target;
+
+    if (hasUrl) {
+        if (!LinkPolicy::isWebLink(target)) {
+            qCWarning(lcDavovadezed)
+                << Q_FUNC_INFO << "Will not open a link that is not http or https:" << target;
+            return;
+        }
+        ContentAction::Action::defaultActionForScheme(target).trigger();
+        return;
+    }
+    const QString file = LinkPolicy::localImageFile(target);
+    if (file.isEmpty()) {
+        qCWarning(lcDavovadezed) << Q_FUNC_INFO
+                                 << "Will not open a file that is not a local image:" << target;
+        return;
+    }
+    ContentAction::Action::defaultActionForScheme(file).trigger();
+}

@@ -1,0 +1,29 @@
+#ifndef MULTIIMAGEWIDGET_P_H
+#define MULTIIMAGEWIDGET_P_H
+
+#include <QObject>
+
+class MultiImageWidget;
+class UxLabel;
+class UxLayout;
+class UxLinearLayoutPolicy;
+
+class MultiImageWidgetPrivate : public QObject
+{
+    Q_OBJECT
+public:
+    MultiImageWidgetPrivate(unsigned int maxImages, MultiImageWidget *owner);
+
+    const unsigned int m_maxImages;
+    MultiImageWidget *const m_owner;
+    UxLabel *m_infoLabel;
+    UxLayout *m_mainLayout;
+    UxLinearLayoutPolicy *m_mainPolicy;
+    UxLayout *m_imagesLayout;
+    UxLinearLayoutPolicy *m_imagesPolicy;
+
+private:
+    Q_DISABLE_COPY(MultiImageWidgetPrivate)
+};
+
+#endif // MULTIIMAGEWIDGET_P_H

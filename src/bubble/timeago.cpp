@@ -1,0 +1,89 @@
+#include "activitybubble.h"
+#include "activitybubble_p.h"
+#include "activitytimer.h"
+
+#include <uxlocale.h>
+
+#include <QDateTime>
+#include <cmath>
+
+namespace {
+
+const qint64 s_minute = 60;
+const qint64 s_hour = 3600;
+const qint64 s_day = 86400;
+
+// floor(seconds / unit), in single precision as the texts have always been
+// counted.
+int wholeUnits(qint64 seconds, qint64 unit)
+{
+    return static_cast<int>(std::floor(static_cast<float>(seconds) / static_cast<float>(unit)));
+}
+
+// Without the catalog the ids themselves show, and they have no place for
+// the value.
+QString fill(const QString &text, const QString &value)
+{
+    return text.contains(QLatin1Char('%')) ? text.arg(value) : text;
+}
+
+} // namespace
+
+QString ActivityBubblePrivate::timeAgo(const QDateTime &dateTime)
+{
+    const UxLocale locale;
+    const QDateTime now = QDateTime::currentDateTime();
+    const qint64 seconds = dateTime.secsTo(now);
+
+    if (seconds < 2 * s_minute)
+        return qtTrId("qtn_actv_time", -1);
+    if (seconds < s_hour) {
+        const int minutes = wholeUnits(seconds, s_minute);
+        return fill(qtTrId("qtn_actv_time_minutes_ago", minutes), locale.formatNumber(minutes));
+    }
+    if (seconds < 2 * s_hour)
+        return qtTrId("qtn_actv_time_hour_ago", -1);
+    if (seconds < s_day) {
+        const int hours = wholeUnits(seconds, s_hour);
+        return fill(qtTrId("qtn_actv_time_more_hour_ago", hours), locale.formatNumber(hours));
+    }
+    if (seconds < 2 * s_day) {
+        const UxLocale timeLocale;
+        return fill(qtTrId("qtn_comm_time_yesterday", -1),
+                    timeLocale.formatDateTime(dateTime, UxLocale::DateNone, UxLocale::TimeShort,
+                                              UxLocale::DefaultCalendar));
+    }
+    const QString days = locale.formatNumber(dateTime.daysTo(now));
+    bool plain = false;
+    const int count = days.toInt(&plain, 10);
+    return fill(qtTrId("qtn_comm_time_day_ago", plain ? count : 0), days);
+}
+
+void ActivityBubblePrivate::onActivityTimer()
+{
+    const QDateTime start = m_activity.variantProperty(SocialActivity::StartTime).toDateTime();
+    disconnectTimers();
+    // A cleared bubble, or an activity without a start time, has nothing to
+    // count and nothing to refresh.
+    if (!start.isValid()) {
+        m_owner->setTimeStamp(QString());
+        return;
+    }
+    m_owner->setTimeStamp(timeAgo(start));
+
+    const qint64 age = start.secsTo(QDateTime::currentDateTime());
+    ActivityTimer *timer = ActivityTimer::instance();
+    QTimer *tick = age < s_hour  ? timer->minuteTimer()
+                   : age < s_day ? timer->hourTimer()
+                                 : timer->dayTimer();
+    connect(tick, &QTimer::timeout, this, &ActivityBubblePrivate::onActivityTimer);
+}
+
+void ActivityBubblePrivate::disconnectTimers()
+{
+    ActivityTimer *timer = ActivityTimer::instance();
+    disconnect(timer->dayTimer(), &QTimer::timeout, this, &ActivityBubblePrivate::onActivityTimer);
+    disconnect(timer->hourTimer(), &QTimer::timeout, this, &ActivityBubblePrivate::onActivityTimer);
+    disconnect(timer->minuteTimer(), &QTimer::timeout, this,
+               &ActivityBubblePrivate::onActivityTimer);
+}
