@@ -140,8 +140,9 @@ void ServiceIconResolver::onInitialized()
         const QString icon = service.property(SocialService::Icon);
         qCDebug(lcDavovadezed) << Q_FUNC_INFO << service.id()
                                << service.property(SocialService::ProviderName) << icon;
-        // A lookup made before start-up leaves an empty entry; fill it too.
-        if (!icon.isEmpty() && m_serviceIcons.value(service.id()).isNull())
+        // An entry left by a lookup before start-up stays; the next update of
+        // an account of that service fills it.
+        if (!icon.isEmpty() && !m_serviceIcons.contains(service.id()))
             m_serviceIcons.insert(service.id(), icon);
     }
 }

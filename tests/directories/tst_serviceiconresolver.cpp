@@ -111,6 +111,10 @@ void tst_ServiceIconResolver::startupWaitsForInitialized()
     expectDebug(s_onInitialized, "\"1 services, 1 accounts\"");
     providerData()->setInitialized(true);
 
+    // Start-up does not overwrite the entries the early lookups left; the
+    // next update of an account of the service fetches the icon.
+    QVERIFY(resolver.iconForActivity(activityOf("acc-wait")).isEmpty());
+    providerData()->changeAccount(account("acc-wait", "svc-wait", "p-wait"));
     QCOMPARE(resolver.iconForActivity(activityOf("acc-wait")), QString("icon-wait"));
     QCOMPARE(resolver.iconForService("svc-wait"), QString("icon-wait"));
 }
