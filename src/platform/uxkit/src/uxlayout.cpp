@@ -12,7 +12,7 @@ using UxLayoutItem::asWidget;
 
 UxLayout::UxLayout(QGraphicsLayoutItem *parent) : QGraphicsLayout(parent)
 {
-    // Spacing and margins belong to the policies.
+    // Margins and spacing normally come from the policies.
     setContentsMargins(0, 0, 0, 0);
 }
 
