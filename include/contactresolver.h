@@ -1,0 +1,61 @@
+#ifndef CONTACTRESOLVER_H
+#define CONTACTRESOLVER_H
+
+#include "davovadezed_global.h"
+
+#include <QHash>
+#include <QList>
+#include <QMetaType>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QtContacts/QContact>
+#include <QtContacts/QContactId>
+
+QT_BEGIN_NAMESPACE_CONTACTS
+class QContactFetchRequest;
+class QContactManager;
+QT_END_NAMESPACE_CONTACTS
+
+// Process-wide lookup of the address-book contact behind a social network
+// person id, in the "social" contacts backend. Outcomes are broadcast to every
+// listener, which picks out the ids it asked for. Reached through instance();
+// the first call creates it as a child of the application object.
+class DAVOVADEZED_EXPORT ContactResolver : public QObject
+{
+    Q_OBJECT
+public:
+    static ContactResolver *instance();
+
+    explicit ContactResolver(QObject *parent = nullptr);
+    ~ContactResolver() override;
+
+    // Looks the person up unless a lookup for the same id is still running.
+    void resolveContact(const QString &socialPersonId);
+    // Starts one lookup; attempt counts the retries before it (0 for the first).
+    void resolveContact(const QString &socialPersonId, qint32 attempt);
+
+signals:
+    // The first contact found for the person.
+    void contactReady(const QString &socialPersonId, const QtContacts::QContact &contact);
+    // No contact found after every retry, or the backend could not be asked.
+    void error(const QString &socialPersonId);
+
+private slots:
+    void onContactAvailable();
+    void onContactsChanged(const QList<QtContacts::QContactId> &contactIds);
+
+private:
+    Q_DISABLE_COPY(ContactResolver)
+
+    static ContactResolver *s_instance;
+    static const int s_maxRetries;
+
+    QtContacts::QContactManager *m_manager;
+    // Each running lookup: (person id, attempt number).
+    QHash<QtContacts::QContactFetchRequest *, QPair<QString, int>> m_pending;
+};
+
+Q_DECLARE_METATYPE(QtContacts::QContact)
+
+#endif // CONTACTRESOLVER_H
