@@ -1,0 +1,88 @@
+// davovadezed-demo: the activity feed of a sample social data set, as an
+// application embedding the library would show it.
+#include "demooptions.h"
+#include "demosession.h"
+#include "runtimefolders.h"
+
+#include <uxapplication.h>
+
+#include <QLoggingCategory>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// A screenshot needs no display: without one, draw off screen.
+void chooseHeadlessPlatform(int argc, char **argv)
+{
+    const bool screenshot = std::any_of(argv + 1, argv + argc, [](const char *arg) {
+        return std::strncmp(arg, "--screenshot", 12) == 0;
+    });
+    if (screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+int fail(const QString &message)
+{
+    QTextStream(stderr) << "davovadezed-demo: " << message << '\n';
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    RuntimeFolders::setUpPluginPath();
+    chooseHeadlessPlatform(argc, argv);
+    // The library's debug chatter stays off unless QT_LOGGING_RULES asks
+    // for it.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+
+    UxApplication app(argc, argv);
+    RuntimeFolders::setUpTranslationPath();
+
+    DemoOptions options;
+    switch (options.parse(app.arguments())) {
+    case DemoOptions::Invalid:
+        return fail(options.error());
+    case DemoOptions::ShowHelp:
+        QTextStream(stdout) << options.helpText();
+        return 0;
+    case DemoOptions::Run:
+        break;
+    }
+
+    const QString dataFile =
+        options.dataFile().isEmpty() ? RuntimeFolders::sampleDataFile() : options.dataFile();
+    if (dataFile.isEmpty())
+        return fail(QStringLiteral("the sample data set is missing; give one with --data FILE"));
+
+    DemoSession session;
+    if (!session.loadData(dataFile))
+        return fail(QStringLiteral("cannot load the data set %1").arg(dataFile));
+    const bool screenshot = !options.screenshotFile().isEmpty();
+    if (!session.showFeed()) {
+        // A picture of a half-loaded feed would mislead; a window can go on.
+        if (screenshot)
+            return fail(QStringLiteral("the feed did not arrive in time"));
+        QTextStream(stderr) << "davovadezed-demo: the feed is slow to arrive\n";
+    }
+    QString error;
+    if (options.openComments() > 0 && !session.openComments(options.openComments(), &error))
+        return fail(error);
+
+    if (screenshot) {
+        if (!session.writeScreenshot(options.screenshotFile(), &error))
+            return fail(error);
+        QTextStream out(stdout);
+        for (const QString &line : session.report())
+            out << line << '\n';
+        return 0;
+    }
+    if (options.live())
+        session.startLive();
+    return app.exec();
+}
