@@ -14,6 +14,8 @@
 #include <uxlayout.h>
 #include <uxlinearlayoutpolicy.h>
 
+#include <QDateTime>
+
 namespace {
 
 // The list starts with this many comments; more than that offers the link
@@ -107,10 +109,14 @@ void CommentsPagePrivate::onActivityUpdate(const QList<SocialActivity> &activiti
             updateActivity(activity, updatedProps);
             continue;
         }
-        const uint newCount = activity.variantProperty(SocialActivity::CommentCount).toUInt();
-        const uint shownCount = m_activity.variantProperty(SocialActivity::CommentCount).toUInt();
-        if (newCount > shownCount)
-            fetchRecentComments(newCount - shownCount);
+        // A partial update that does not name the count says nothing about it.
+        if (updatedProps.isEmpty() || updatedProps.contains(SocialActivity::CommentCount)) {
+            const uint newCount = activity.variantProperty(SocialActivity::CommentCount).toUInt();
+            const uint shownCount =
+                m_activity.variantProperty(SocialActivity::CommentCount).toUInt();
+            if (newCount > shownCount)
+                fetchRecentComments(newCount - shownCount);
+        }
         updateActivity(activity, updatedProps);
         m_bubble->setActivity(activity, updatedProps);
         updateShowMoreLabel();
@@ -160,9 +166,9 @@ void CommentsPagePrivate::fetchAllComments()
     qCDebug(lcDavovadezed) << Q_FUNC_INFO;
     if (!m_comments)
         return;
-    // Only comments newer than the newest one shown.
-    const QDateTime newest = m_comments->mostRecentActivityTimestamp();
-    m_comments->setAfterFilter(newest);
+    // The list started with the newest comments, so the missing ones are
+    // older than those shown: ask for all of them, not only for newer ones.
+    m_comments->setAfterFilter(QDateTime());
     m_comments->refreshFeeds(m_comments->maxSize());
 }
 
@@ -171,6 +177,7 @@ void CommentsPagePrivate::fetchRecentComments(quint32 count)
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << count;
     if (!m_comments)
         return;
+    // Only comments newer than the newest one shown.
     const QDateTime newest = m_comments->mostRecentActivityTimestamp();
     m_comments->setAfterFilter(newest);
     m_comments->refreshFeeds(count);

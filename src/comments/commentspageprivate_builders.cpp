@@ -42,6 +42,9 @@ void CommentsPagePrivate::createContentComments()
     m_comments->setActivityTypeFilter(SocialActivity::Comment);
     // The user's own comments belong to the conversation too.
     m_comments->discardOwnActivities(false);
+    // The link offers the comments the list does not show yet.
+    connect(m_comments, &ActivitiesWidget::itemCountChanged, this,
+            &CommentsPagePrivate::updateShowMoreLabel);
     m_policy->addItem(m_comments);
 }
 

@@ -1,6 +1,7 @@
 #include "commentspage_p.h"
 
 #include "logging.h"
+#include "personstore.h"
 
 #include <socialgetlikersrequest.h>
 #include <sociallikeactivityrequest.h>
@@ -16,6 +17,16 @@ QString fullName(const SocialNetworkPerson &person)
 {
     return QStringLiteral("%1 %2").arg(person.property(SocialNetworkPerson::FirstName),
                                        person.property(SocialNetworkPerson::LastName));
+}
+
+// The liker named beside "You": the first one who is not the user.
+SocialNetworkPerson otherThanMe(const QList<SocialNetworkPerson> &likers)
+{
+    for (const SocialNetworkPerson &liker : likers) {
+        if (!PersonStore::isOwnContact(liker))
+            return liker;
+    }
+    return likers.constFirst();
 }
 
 } // namespace
@@ -107,24 +118,20 @@ void CommentsPagePrivate::onGetLikersFinished()
     const bool likedByMe = m_activity.variantProperty(SocialActivity::IsLikedByMe).toBool();
     const QString first = fullName(likers.constFirst());
     QString text;
-    switch (likers.count()) {
-    case 1:
+    if (likers.count() == 1) {
         text = likedByMe ? qtTrId("qtn_actv_text_you_like")
                          : qtTrId("qtn_actv_text_1_like").arg(first);
-        break;
-    case 2:
-        text = likedByMe ? qtTrId("qtn_actv_text_you_and_like").arg(first)
+    } else if (likers.count() == 2) {
+        text = likedByMe ? qtTrId("qtn_actv_text_you_and_like").arg(fullName(otherThanMe(likers)))
                          : qtTrId("qtn_actv_text_2_like").arg(first, fullName(likers.constLast()));
-        break;
-    default:
-        text = likedByMe
-                   ? qtTrId("qtn_actv_text_2_like_you")
-                         .arg(tr("You"),
-                              QString::number(
-                                  m_activity.variantProperty(SocialActivity::LikeCount).toUInt()))
-                   : qtTrId("qtn_actv_text_2_like_you")
-                         .arg(first, QString::number(likers.count() - 1));
-        break;
+    } else if (likedByMe) {
+        // The list may hold only the first few likers, so the count tells
+        // how many others there are; the user is not one of them.
+        const uint likeCount = qMax(m_activity.variantProperty(SocialActivity::LikeCount).toUInt(),
+                                    uint(likers.count()));
+        text = qtTrId("qtn_actv_text_2_like_you").arg(tr("You"), QString::number(likeCount - 1));
+    } else {
+        text = qtTrId("qtn_actv_text_2_like_you").arg(first, QString::number(likers.count() - 1));
     }
     m_likesLabel->setText(text);
 }

@@ -1,0 +1,117 @@
+#include "commentsfixtures.h"
+#include "logcatcher.h"
+
+using namespace CommentsFixtures;
+
+namespace {
+
+const QString s_activityId = QStringLiteral("post1");
+const QString s_networkError = QStringLiteral("error 3 \"The network cannot be reached\"");
+const QString s_blankId = QStringLiteral("PostId return as blank, probably an error");
+
+} // namespace
+
+class tst_CommentsPosting : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void blankCommentSendsNothing_data();
+    void blankCommentSendsNothing();
+    void commentSentAsTyped();
+    void failedPostRestoresText();
+    void failedPostKeepsNewerText();
+};
+
+void tst_CommentsPosting::init()
+{
+    loadAccounts();
+    ProviderFixtures::providerData()->insertActivity(post(s_facebookAccount, s_activityId));
+}
+
+void tst_CommentsPosting::blankCommentSendsNothing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("three blanks") << "   ";
+    QTest::newRow("tab") << "\t";
+}
+
+void tst_CommentsPosting::blankCommentSendsNothing()
+{
+    QFETCH(QString, text);
+    RequestLog requests;
+    QGraphicsScene scene;
+    const PageView view(showPage(&scene, post(s_facebookAccount, s_activityId)));
+
+    view.editor()->setText(text);
+    view.postButton()->click();
+    QVERIFY(requests.posts().isEmpty());
+    QCOMPARE(view.editor()->text(), text);
+}
+
+void tst_CommentsPosting::commentSentAsTyped()
+{
+    RequestLog requests;
+    QGraphicsScene scene;
+    const PageView view(showPage(&scene, post(s_facebookAccount, s_activityId)));
+    settle();
+    requests.clear();
+
+    view.editor()->setText(QStringLiteral(" hi "));
+    view.postButton()->click();
+    QCOMPARE(requests.posts().count(), 1);
+    QCOMPARE(requests.posts().at(0).postType, int(SocialActivity::Comment));
+    QCOMPARE(requests.posts().at(0).text, QStringLiteral(" hi "));
+    QCOMPARE(requests.posts().at(0).parentActivityId, s_activityId);
+    QVERIFY(requests.posts().at(0).accountIds.isEmpty());
+    // Cleared at once, before any result.
+    QVERIFY(view.editor()->text().isEmpty());
+
+    // The provider reports the parent's higher comment count; the page
+    // fetches the new comment.
+    QTRY_COMPARE(view.comments()->count(), 1u);
+    QCOMPARE(view.comments()->activityAt(0).description(), QStringLiteral(" hi "));
+    QCOMPARE(requests.fetches().count(), 1);
+    QCOMPARE(requests.fetches().at(0).limit, 1);
+    QVERIFY(view.editor()->text().isEmpty());
+    QCOMPARE(view.editor()->prompt(), QStringLiteral("Write a comment..."));
+}
+
+void tst_CommentsPosting::failedPostRestoresText()
+{
+    ProviderFixtures::providerData()->setOffline(true);
+    RequestLog requests;
+    QGraphicsScene scene;
+    const PageView view(showPage(&scene, post(s_facebookAccount, s_activityId)));
+    settle();
+
+    const LogCatcher log;
+    view.editor()->setText(QStringLiteral("hello there"));
+    view.postButton()->click();
+    QCOMPARE(requests.posts().count(), 1);
+    QVERIFY(view.editor()->text().isEmpty());
+
+    QTRY_COMPARE(view.editor()->text(), QStringLiteral("hello there"));
+    QCOMPARE(log.count(s_blankId), 1);
+    QCOMPARE(log.count(s_networkError), 1);
+    QCOMPARE(view.editor()->prompt(), QStringLiteral("Write a comment..."));
+}
+
+void tst_CommentsPosting::failedPostKeepsNewerText()
+{
+    ProviderFixtures::providerData()->setOffline(true);
+    QGraphicsScene scene;
+    const PageView view(showPage(&scene, post(s_facebookAccount, s_activityId)));
+
+    const LogCatcher log;
+    view.editor()->setText(QStringLiteral("first"));
+    view.postButton()->click();
+    view.editor()->setText(QStringLiteral("second"));
+    settle();
+    QCOMPARE(log.count(s_blankId), 1);
+    QCOMPARE(view.editor()->text(), QStringLiteral("second"));
+}
+
+COMMENTS_TEST_MAIN(tst_CommentsPosting)
+#include "tst_commentsposting.moc"
