@@ -1,0 +1,523 @@
+#include "bubbletestsupport.h"
+#include "logcatcher.h"
+
+#include <activitybubble.h>
+#include <attachmentimagewidget.h>
+#include <multiimagewidget.h>
+#include <uxabstractlayoutpolicy.h>
+#include <uxlabel.h>
+#include <uxlayout.h>
+
+#include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsSceneMouseEvent>
+#include <QImage>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+
+using namespace BubbleFixtures;
+using Media = SocialActivityAttachment::Media;
+
+namespace {
+
+const QString s_appendImage = QStringLiteral("void MultiImageWidget::appendImage(const QString&)");
+const QString s_imageClicked =
+    QStringLiteral("void ActivityBubblePrivate::onImageClicked(const QString&)");
+const QString s_linkActivated =
+    QStringLiteral("void ActivityBubblePrivate::onLinkActivated(const QString&)");
+
+// Exposes the size hint a layout would ask for.
+class ProbedImage : public AttachmentImageWidget
+{
+public:
+    using AttachmentImageWidget::AttachmentImageWidget;
+    using AttachmentImageWidget::sizeHint;
+};
+
+UxLayout *mainLayoutOf(QGraphicsWidget *widget)
+{
+    return dynamic_cast<UxLayout *>(widget->layout());
+}
+
+QList<AttachmentImageWidget *> thumbnailsOf(QGraphicsWidget *widget)
+{
+    QList<AttachmentImageWidget *> thumbnails;
+    UxLayout *main = mainLayoutOf(widget);
+    auto *row = main ? dynamic_cast<UxLayout *>(main->policy()->itemAt(0)) : nullptr;
+    if (!row)
+        return thumbnails;
+    for (int i = 0; i < row->policy()->count(); ++i)
+        thumbnails.append(dynamic_cast<AttachmentImageWidget *>(row->policy()->itemAt(i)));
+    return thumbnails;
+}
+
+QStringList pathsOf(QGraphicsWidget *widget)
+{
+    QStringList paths;
+    for (AttachmentImageWidget *thumbnail : thumbnailsOf(widget))
+        paths.append(thumbnail ? thumbnail->imagePath() : QStringLiteral("?"));
+    return paths;
+}
+
+UxLabel *infoLabelOf(QGraphicsWidget *widget)
+{
+    UxLayout *main = mainLayoutOf(widget);
+    return main ? dynamic_cast<UxLabel *>(main->policy()->itemAt(1)) : nullptr;
+}
+
+void sendMouse(QGraphicsScene &scene, QGraphicsItem *item, QEvent::Type type, const QPointF &pos,
+               bool *accepted = nullptr)
+{
+    QGraphicsSceneMouseEvent event(type);
+    event.setButton(Qt::LeftButton);
+    event.setButtons(type == QEvent::GraphicsSceneMouseRelease ? Qt::NoButton : Qt::LeftButton);
+    event.setPos(pos);
+    event.setScenePos(item->mapToScene(pos));
+    event.setAccepted(true);
+    scene.sendEvent(item, &event);
+    if (accepted)
+        *accepted = event.isAccepted();
+}
+
+void tap(QGraphicsScene &scene, QGraphicsItem *item, const QPointF &pos)
+{
+    sendMouse(scene, item, QEvent::GraphicsSceneMousePress, pos);
+    sendMouse(scene, item, QEvent::GraphicsSceneMouseRelease, pos);
+}
+
+// A point inside the label's link, or a null point when it shows none.
+QPointF linkPoint(UxLabel *label)
+{
+    const QRectF area = label->boundingRect();
+    for (qreal y = area.top() + 1; y < area.bottom(); y += 2) {
+        for (qreal x = area.left() + 1; x < area.right(); x += 2) {
+            if (!label->anchorAt(QPointF(x, y)).isEmpty())
+                return QPointF(x, y);
+        }
+    }
+    return QPointF();
+}
+
+// The visible text and the hrefs of rich text, as a text view reads it.
+QPair<QString, QStringList> readRichText(const QString &html)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    QStringList hrefs;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QString href = it.fragment().charFormat().anchorHref();
+            if (!href.isEmpty())
+                hrefs.append(href);
+        }
+    }
+    return qMakePair(document.toPlainText(), hrefs);
+}
+
+SocialActivity photos(const QList<Media> &items, const QString &title = QString())
+{
+    SocialActivityAttachment attachment;
+    attachment.title = title;
+    attachment.media = items;
+    return withAttachment(activity("x1", "Photos"), attachment);
+}
+
+SocialActivity link(const QString &url, const QString &title)
+{
+    SocialActivityAttachment attachment;
+    attachment.linkUrl = url;
+    attachment.title = title;
+    return withAttachment(activity("x1", "Look"), attachment);
+}
+
+} // namespace
+
+class tst_Attachments : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+
+    void thumbnailSizeHint();
+    void sixImagesShowTheLastFour();
+    void skippedItemsAndMissingFiles();
+    void infoTextFollowsTheTitle();
+    void oldestThumbnailIsDeletedAtOnce();
+    void largeImageIsDecodedSmall_data();
+    void largeImageIsDecodedSmall();
+    void undecodableFileGivesATappableThumbnail();
+    void tapOpensWhatTheImageStandsFor_data();
+    void tapOpensWhatTheImageStandsFor();
+    void tapOnAnUnknownImageOpensNothing();
+    void linkLabelIsEscaped_data();
+    void linkLabelIsEscaped();
+    void linkLabelTapOpensTheUrl();
+    void linkLabelRefusesOtherSchemes();
+    void emptyAttachmentRemovesTheCentralWidget();
+    void missingAttachmentKeepsTheCentralWidget();
+
+private:
+    QString writeImage(const QString &name, const QSize &size, const char *format = "PNG");
+
+    QTemporaryDir m_dir;
+};
+
+void tst_Attachments::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    setUpProvider();
+}
+
+QString tst_Attachments::writeImage(const QString &name, const QSize &size, const char *format)
+{
+    const QString path = m_dir.filePath(name);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    if (!image.save(path, format))
+        qWarning("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void tst_Attachments::thumbnailSizeHint()
+{
+    ProbedImage image(QStringLiteral("/nowhere.png"));
+    const QList<QSizeF> constraints{QSizeF(), QSizeF(10, 10), QSizeF(500, -1), QSizeF(-1, 300)};
+    for (Qt::SizeHint which :
+         {Qt::MinimumSize, Qt::PreferredSize, Qt::MaximumSize, Qt::MinimumDescent}) {
+        for (const QSizeF &constraint : constraints)
+            QCOMPARE(image.sizeHint(which, constraint), QSizeF(96, 54));
+    }
+    QCOMPARE(image.imagePath(), QStringLiteral("/nowhere.png"));
+}
+
+void tst_Attachments::sixImagesShowTheLastFour()
+{
+    QStringList paths;
+    QList<Media> items;
+    for (int i = 0; i < 6; ++i) {
+        paths.append(writeImage(QStringLiteral("six%1.png").arg(i), QSize(40, 30)));
+        items.append(media(paths.last()));
+    }
+    ActivityBubble bubble;
+    bubble.setActivity(photos(items), {});
+
+    auto *images = qobject_cast<MultiImageWidget *>(bubble.centralWidget());
+    QVERIFY(images);
+    QCOMPARE(pathsOf(images), paths.mid(2));
+}
+
+void tst_Attachments::skippedItemsAndMissingFiles()
+{
+    const QString first = writeImage(QStringLiteral("keep1.png"), QSize(40, 30));
+    const QString video = writeImage(QStringLiteral("video.png"), QSize(40, 30));
+    const QString second = writeImage(QStringLiteral("keep2.png"), QSize(40, 30));
+    const QString missing = m_dir.filePath(QStringLiteral("missing.png"));
+    ActivityBubble bubble;
+
+    QTest::ignoreMessage(QtWarningMsg,
+                         qPrintable(s_appendImage +
+                                    " Will not add a non-existent image from path: \"" + missing +
+                                    '"'));
+    bubble.setActivity(photos({media(first), media(video, {}, {}, Media::Video), media(QString()),
+                               media(missing), media(second)}),
+                       {});
+
+    QCOMPARE(pathsOf(bubble.centralWidget()), (QStringList{first, second}));
+}
+
+void tst_Attachments::infoTextFollowsTheTitle()
+{
+    const QString path = writeImage(QStringLiteral("info.png"), QSize(40, 30));
+    ActivityBubble bubble;
+    bubble.setActivity(photos({media(path)}, QStringLiteral("Holiday")), {});
+    UxLabel *info = infoLabelOf(bubble.centralWidget());
+    QVERIFY(info);
+    QVERIFY(info->isVisible());
+    QCOMPARE(info->text(), QStringLiteral("Holiday"));
+
+    bubble.setActivity(photos({media(path)}), {});
+    info = infoLabelOf(bubble.centralWidget());
+    QVERIFY(info);
+    QVERIFY(!info->isVisible());
+    QCOMPARE(pathsOf(bubble.centralWidget()), QStringList{path});
+}
+
+void tst_Attachments::oldestThumbnailIsDeletedAtOnce()
+{
+    const QString a = writeImage(QStringLiteral("a.png"), QSize(40, 30));
+    const QString b = writeImage(QStringLiteral("b.png"), QSize(40, 30));
+    MultiImageWidget images(2);
+    images.appendImage(a);
+    images.appendImage(b);
+    const QPointer<AttachmentImageWidget> oldest = thumbnailsOf(&images).value(0);
+    QVERIFY(oldest);
+
+    images.appendImage(a);
+    QVERIFY(oldest.isNull());
+    QCOMPARE(pathsOf(&images), (QStringList{b, a}));
+
+    // Nothing is shown, and nothing asked for, with no room at all.
+    MultiImageWidget none(0);
+    none.appendImage(a);
+    QVERIFY(pathsOf(&none).isEmpty());
+}
+
+void tst_Attachments::largeImageIsDecodedSmall_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<QSize>("decoded");
+    QTest::newRow("12 megapixel photo")
+        << QSize(4000, 3000) << QByteArray("JPG") << QSize(144, 108);
+    QTest::newRow("tall picture") << QSize(600, 2400) << QByteArray("PNG") << QSize(27, 108);
+    QTest::newRow("wide picture") << QSize(1920, 540) << QByteArray("BMP") << QSize(192, 54);
+    QTest::newRow("small picture") << QSize(50, 20) << QByteArray("PNG") << QSize(50, 20);
+}
+
+void tst_Attachments::largeImageIsDecodedSmall()
+{
+    QFETCH(QSize, size);
+    QFETCH(QByteArray, format);
+    QFETCH(QSize, decoded);
+    const QString path = writeImage(
+        QStringLiteral("large.") + QString::fromLatin1(format.toLower()), size, format.constData());
+    MultiImageWidget images(4);
+    images.appendImage(path);
+    const QList<AttachmentImageWidget *> thumbnails = thumbnailsOf(&images);
+    QCOMPARE(thumbnails.size(), 1);
+    QCOMPARE(thumbnails.first()->pixmap().size(), decoded);
+}
+
+void tst_Attachments::undecodableFileGivesATappableThumbnail()
+{
+    const QString path = m_dir.filePath(QStringLiteral("broken.png"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("this is not a picture");
+    file.close();
+
+    QGraphicsScene scene;
+    ActivityBubble bubble;
+    scene.addItem(&bubble);
+    bubble.setActivity(photos({media(path)}), {});
+    auto *images = qobject_cast<MultiImageWidget *>(bubble.centralWidget());
+    QVERIFY(images);
+    const QList<AttachmentImageWidget *> thumbnails = thumbnailsOf(images);
+    QCOMPARE(thumbnails.size(), 1);
+    QVERIFY(thumbnails.first()->pixmap().isNull());
+    QSignalSpy clicked(images, &MultiImageWidget::clicked);
+    OpenedUrls urls;
+
+    bool pressAccepted = false;
+    sendMouse(scene, thumbnails.first(), QEvent::GraphicsSceneMousePress, QPointF(5, 5),
+              &pressAccepted);
+    QVERIFY(pressAccepted);
+    QTest::ignoreMessage(QtDebugMsg,
+                         qPrintable("virtual void AttachmentImageWidget::mouseReleaseEvent("
+                                    "QGraphicsSceneMouseEvent*) \"" +
+                                    path + '"'));
+    sendMouse(scene, thumbnails.first(), QEvent::GraphicsSceneMouseRelease, QPointF(5, 5));
+
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.first().first().toString(), path);
+    // Without web addresses the picture file itself is opened.
+    QCOMPARE(urls.urls, QList<QUrl>{QUrl::fromLocalFile(path)});
+}
+
+void tst_Attachments::tapOpensWhatTheImageStandsFor_data()
+{
+    QTest::addColumn<QString>("linkUrl");
+    QTest::addColumn<QString>("fallbackUrl");
+    QTest::addColumn<QString>("imageName");
+    QTest::addColumn<QString>("opened"); // empty: refused, "<image>": the picture
+    QTest::newRow("link") << "http://example.com/photo/1"
+                          << "http://example.com/fallback"
+                          << "photo.png"
+                          << "http://example.com/photo/1";
+    QTest::newRow("fallback") << ""
+                              << "https://example.com/fallback"
+                              << "photo.png"
+                              << "https://example.com/fallback";
+    QTest::newRow("picture") << ""
+                             << ""
+                             << "photo.png"
+                             << "<image>";
+    QTest::newRow("javascript link") << "javascript:alert(1)"
+                                     << "http://example.com/"
+                                     << "photo.png"
+                                     << "";
+    QTest::newRow("file fallback") << ""
+                                   << "file:///etc/passwd"
+                                   << "photo.png"
+                                   << "";
+    QTest::newRow("custom scheme") << "myapp://open"
+                                   << ""
+                                   << "photo.png"
+                                   << "";
+    QTest::newRow("not a picture") << ""
+                                   << ""
+                                   << "notes.txt"
+                                   << "";
+}
+
+void tst_Attachments::tapOpensWhatTheImageStandsFor()
+{
+    QFETCH(QString, linkUrl);
+    QFETCH(QString, fallbackUrl);
+    QFETCH(QString, imageName);
+    QFETCH(QString, opened);
+    const QString path = writeImage(imageName, QSize(40, 30), "PNG");
+    QGraphicsScene scene;
+    ActivityBubble bubble;
+    scene.addItem(&bubble);
+    bubble.setActivity(photos({media(path, linkUrl, fallbackUrl)}), {});
+    const QList<AttachmentImageWidget *> thumbnails = thumbnailsOf(bubble.centralWidget());
+    QCOMPARE(thumbnails.size(), 1);
+    OpenedUrls urls;
+
+    const QString target = !linkUrl.isEmpty()       ? linkUrl
+                           : !fallbackUrl.isEmpty() ? fallbackUrl
+                                                    : path;
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(s_imageClicked + " opening: \"" + target + '"'));
+    if (opened.isEmpty()) {
+        const QString refusal = target == path
+                                    ? " Will not open a file that is not a local image: \""
+                                    : " Will not open a link that is not http or https: \"";
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(s_imageClicked + refusal + target + '"'));
+    }
+    tap(scene, thumbnails.first(), QPointF(5, 5));
+
+    const QUrl expected =
+        opened == QLatin1String("<image>") ? QUrl::fromLocalFile(path) : QUrl(opened);
+    QCOMPARE(urls.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{expected});
+}
+
+void tst_Attachments::tapOnAnUnknownImageOpensNothing()
+{
+    const QString path = writeImage(QStringLiteral("known.png"), QSize(40, 30));
+    ActivityBubble bubble;
+    bubble.setActivity(photos({media(path, QStringLiteral("http://example.com/"))}), {});
+    auto *images = qobject_cast<MultiImageWidget *>(bubble.centralWidget());
+    QVERIFY(images);
+    OpenedUrls urls;
+    const LogCatcher log;
+
+    emit images->clicked(m_dir.filePath(QStringLiteral("other.png")));
+
+    QVERIFY(urls.urls.isEmpty());
+    QCOMPARE(log.count(QStringLiteral("opening:")), 0);
+}
+
+void tst_Attachments::linkLabelIsEscaped_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("markup");
+    QTest::newRow("plain") << "http://example.com/"
+                           << "Example"
+                           << "<A HREF=\"http://example.com/\">Example</A>";
+    QTest::newRow("markup in the title")
+        << "http://example.com/?a=1&b=2"
+        << "<b>Bold</b> & \"quoted\""
+        << "<A HREF=\"http://example.com/?a=1&amp;b=2\">&lt;b&gt;Bold&lt;/b&gt; &amp; "
+           "&quot;quoted&quot;</A>";
+    QTest::newRow("anchor in the title") << "http://example.com/"
+                                         << "</A><A HREF=\"javascript:alert(1)\">click"
+                                         << "<A HREF=\"http://example.com/\">&lt;/A&gt;&lt;A "
+                                            "HREF=&quot;javascript:alert(1)&quot;&gt;click</A>";
+    QTest::newRow("quote in the url")
+        << "http://example.com/\" onclick=\"x"
+        << "Title"
+        << "<A HREF=\"http://example.com/&quot; onclick=&quot;x\">Title</A>";
+}
+
+void tst_Attachments::linkLabelIsEscaped()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, title);
+    QFETCH(QString, markup);
+    ActivityBubble bubble;
+    bubble.setActivity(link(url, title), {});
+    auto *label = qobject_cast<UxLabel *>(bubble.centralWidget());
+    QVERIFY(label);
+    QCOMPARE(label->text(), markup);
+
+    const QPair<QString, QStringList> read = readRichText(label->text());
+    QCOMPARE(read.first, title);
+    QCOMPARE(read.second, QStringList{url});
+}
+
+void tst_Attachments::linkLabelTapOpensTheUrl()
+{
+    const QString url = QStringLiteral("http://example.com/page?a=1&b=2");
+    QGraphicsScene scene;
+    ActivityBubble bubble;
+    scene.addItem(&bubble);
+    bubble.setActivity(link(url, QStringLiteral("A & B")), {});
+    bubble.resize(480, 400);
+    auto *label = qobject_cast<UxLabel *>(bubble.centralWidget());
+    QVERIFY(label);
+    QTRY_VERIFY(!label->boundingRect().isEmpty());
+    const QPointF point = linkPoint(label);
+    QVERIFY(!point.isNull());
+    QCOMPARE(label->anchorAt(point), url);
+    OpenedUrls urls;
+
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(s_linkActivated + " opening \"" + url + '"'));
+    tap(scene, label, point);
+
+    QCOMPARE(urls.urls, QList<QUrl>{QUrl(url)});
+}
+
+void tst_Attachments::linkLabelRefusesOtherSchemes()
+{
+    const QString url = QStringLiteral("javascript:alert(document.cookie)");
+    ActivityBubble bubble;
+    bubble.setActivity(link(url, QStringLiteral("Free prize")), {});
+    auto *label = qobject_cast<UxLabel *>(bubble.centralWidget());
+    QVERIFY(label);
+    OpenedUrls urls;
+
+    QTest::ignoreMessage(QtWarningMsg,
+                         qPrintable(s_linkActivated +
+                                    " Will not open a link that is not http or https: \"" + url +
+                                    '"'));
+    emit label->linkActivated(url);
+    QVERIFY(urls.urls.isEmpty());
+}
+
+void tst_Attachments::emptyAttachmentRemovesTheCentralWidget()
+{
+    ActivityBubble bubble;
+    bubble.setActivity(link(QStringLiteral("http://example.com/"), QStringLiteral("Example")), {});
+    const QPointer<QGraphicsWidget> shown = bubble.centralWidget();
+    QVERIFY(shown);
+
+    SocialActivityAttachment empty;
+    empty.title = QStringLiteral("no link, no media");
+    bubble.setActivity(withAttachment(activity("x1", "Look"), empty), {});
+    QVERIFY(!bubble.centralWidget());
+    QVERIFY(shown.isNull());
+}
+
+void tst_Attachments::missingAttachmentKeepsTheCentralWidget()
+{
+    ActivityBubble bubble;
+    bubble.setActivity(link(QStringLiteral("http://example.com/"), QStringLiteral("Example")), {});
+    QGraphicsWidget *shown = bubble.centralWidget();
+    QVERIFY(shown);
+
+    QTest::ignoreMessage(QtDebugMsg, "void ActivityBubble::setActivity(const SocialActivity&, "
+                                     "const QList<QString>&) attachment false");
+    bubble.setActivity(update("x1", SocialActivity::LikeCount, 2), {SocialActivity::Attachment});
+    QCOMPARE(bubble.centralWidget(), shown);
+
+    bubble.setActivity(activity("x1", "Whole, without attachment"), {});
+    QCOMPARE(bubble.centralWidget(), shown);
+}
+
+BUBBLE_TEST_MAIN(tst_Attachments)
+#include "tst_attachments.moc"

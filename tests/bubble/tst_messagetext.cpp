@@ -1,0 +1,161 @@
+#include "bubbletestsupport.h"
+
+#include <activitybubble.h>
+
+#include <QLoggingCategory>
+
+using namespace BubbleFixtures;
+
+namespace {
+
+const QString s_convert =
+    QStringLiteral("static QString ActivityBubblePrivate::convertToHtml(const QString&)");
+
+// The message a bubble shows for a description.
+QString shown(const QString &description)
+{
+    ActivityBubble bubble;
+    bubble.setActivity(activity("m1", description), {});
+    return bubble.message();
+}
+
+QString anchor(const QString &href, const QString &text)
+{
+    return QStringLiteral("<a href=\"%1\">%2</a>").arg(href, text);
+}
+
+} // namespace
+
+class tst_MessageText : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+
+    void conversion_data();
+    void conversion();
+    void conversionIsLogged();
+    void hostileTextIsConverted_data();
+    void hostileTextIsConverted();
+};
+
+void tst_MessageText::initTestCase()
+{
+    setUpProvider();
+}
+
+void tst_MessageText::conversion_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("no link") << "Just words, 3.14 and a.b"
+                             << "Just words, 3.14 and a.b";
+    QTest::newRow("known domain between words")
+        << "see example.com now"
+        << "see " + anchor("http://example.com", "example.com") + " now";
+    QTest::newRow("https at the start")
+        << "https://www.example.org/path?a=1 rest"
+        << anchor("https://www.example.org/path?a=1", "https://www.example.org/path?a=1") + " rest";
+    QTest::newRow("after a parenthesis") << "(www.example.com)"
+                                         << "(www.example.com)";
+    QTest::newRow("full stop ends the sentence")
+        << "Go to www.example.com."
+        << "Go to " + anchor("http://www.example.com.", "www.example.com.");
+    QTest::newRow("version number") << "version 1.2.3 is out"
+                                    << "version 1.2.3 is out";
+    QTest::newRow("capital scheme") << "HTTP://EXAMPLE.COM"
+                                    << "HTTP://EXAMPLE.COM";
+    QTest::newRow("capital domain") << "at WWW.EXAMPLE.COM"
+                                    << "at " + anchor("http://WWW.EXAMPLE.COM", "WWW.EXAMPLE.COM");
+    QTest::newRow("two links") << "a.com b.org"
+                               << anchor("http://a.com", "a.com") + " " +
+                                      anchor("http://b.org", "b.org");
+    QTest::newRow("three labels") << "news.bbc.co.uk/x"
+                                  << anchor("http://news.bbc.co.uk/x", "news.bbc.co.uk/x");
+    QTest::newRow("after a line break")
+        << "first\nsecond.example.com"
+        << "first\n" + anchor("http://second.example.com", "second.example.com");
+    QTest::newRow("query with ampersand")
+        << "x http://a.com/?a=1&b=2"
+        << "x " + anchor("http://a.com/?a=1&amp;b=2", "http://a.com/?a=1&amp;b=2");
+    QTest::newRow("markup stays text") << "<a href=\"x.y.z\">hi</a>"
+                                       << "&lt;a href=&quot;x.y.z&quot;&gt;hi&lt;/a&gt;";
+    // Escaped, the quote is link characters that an href keeps as an entity.
+    QTest::newRow("quote stays an entity")
+        << "http://a.com/\"onclick=\"x"
+        << anchor("http://a.com/&quot;onclick=&quot;x", "http://a.com/&quot;onclick=&quot;x");
+    QTest::newRow("javascript is not a link") << "javascript:alert(1)"
+                                              << "javascript:alert(1)";
+    QTest::newRow("no host") << "http://localhost/x"
+                             << "http://localhost/x";
+}
+
+void tst_MessageText::conversion()
+{
+    QFETCH(QString, description);
+    QFETCH(QString, message);
+    QCOMPARE(shown(description), message);
+}
+
+void tst_MessageText::conversionIsLogged()
+{
+    QTest::ignoreMessage(QtDebugMsg,
+                         qPrintable(s_convert + " Valid 13 Valid 1 \"see example.com\""));
+    QTest::ignoreMessage(QtDebugMsg,
+                         qPrintable(s_convert + " reWeblink 1 (\" example.com\", \" \", "
+                                                "\"example.com\", \"\", \"\", \"\", \"\", \"\", "
+                                                "\"example.com\", \"example.\", \"com\", \"\", "
+                                                "\"\", \"\")"));
+    QTest::ignoreMessage(
+        QtDebugMsg, qPrintable(s_convert + " reSchemeMissing 1 (\"<a href=\\\"example.com\\\">\", "
+                                           "\"example.com\")"));
+    QTest::ignoreMessage(
+        QtDebugMsg,
+        qPrintable(s_convert + " \"see <a href=\\\"http://example.com\\\">example.com</a>\""));
+    shown("see example.com");
+}
+
+void tst_MessageText::hostileTextIsConverted_data()
+{
+    // Runs of the unit, each ended by a space, up to the given length (0: one
+    // run of the whole text).
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<int>("run");
+    QTest::newRow("one run of labels") << "a." << 0;
+    QTest::newRow("labels") << "a." << 2048;
+    QTest::newRow("labels ending in digits") << "a.b.c.d.e.f.g.h.1" << 2048;
+    QTest::newRow("dots") << "." << 2048;
+    QTest::newRow("digit labels") << "1." << 2048;
+    QTest::newRow("known domains") << "a.com" << 2048;
+    QTest::newRow("link characters") << "?%=&/_.:#;-" << 2048;
+    QTest::newRow("nested schemes") << "http://https://http://a.com." << 2048;
+    QTest::newRow("look-alike anchors") << "<a href=\"a.b" << 2048;
+    QTest::newRow("mixed") << "http://a.b.c/?x=1&y=2;# aero.aero. x.x.x.x9" << 2048;
+}
+
+void tst_MessageText::hostileTextIsConverted()
+{
+    QFETCH(QString, unit);
+    QFETCH(int, run);
+    const int size = 64 * 1024;
+    QString text;
+    while (text.size() < size) {
+        QString piece;
+        while (piece.size() < (run ? run : size))
+            piece += unit;
+        text += piece.left(run ? run - 1 : size) + QLatin1Char(' ');
+    }
+    text.truncate(size);
+
+    // Kilobytes of text in every debug line would only bury the result.
+    QLoggingCategory::setFilterRules(QStringLiteral("davovadezed.debug=false"));
+    const QString message = shown(text);
+    QLoggingCategory::setFilterRules(QString());
+
+    QVERIFY(message.size() >= text.toHtmlEscaped().size());
+}
+
+BUBBLE_TEST_MAIN(tst_MessageText)
+#include "tst_messagetext.moc"
