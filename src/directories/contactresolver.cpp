@@ -45,6 +45,10 @@ ContactResolver::~ContactResolver()
     if (s_instance == this) {
         s_instance = nullptr;
     }
+    // Left to ~QObject(), this would run the manager's disconnectNotify()
+    // under the signal lock it takes again itself: an occasional deadlock.
+    disconnect(m_manager, &QContactManager::contactsChanged, this,
+               &ContactResolver::onContactsChanged);
     // Lookups still running are dropped: their answers have no one to go to.
     for (auto it = m_pending.keyBegin(); it != m_pending.keyEnd(); ++it) {
         QContactFetchRequest *request = *it;
