@@ -3,6 +3,7 @@
 #include <uxlocale.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
