@@ -9,11 +9,13 @@
 
 namespace {
 
-// Counts that are absent or not numbers show as nothing.
+// Counts that are absent, not numbers or not above zero show as nothing; a
+// negative count would otherwise wrap round to billions.
 QString countText(const QVariant &value, const QString &format)
 {
-    const uint count = value.toUInt();
-    return count == 0 ? QString() : format.arg(count);
+    bool isNumber = false;
+    const qlonglong count = value.toLongLong(&isNumber);
+    return isNumber && count > 0 ? format.arg(count) : QString();
 }
 
 } // namespace

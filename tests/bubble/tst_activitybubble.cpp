@@ -150,6 +150,7 @@ void tst_ActivityBubble::counts_data()
                                  << QStringLiteral("+12");
     QTest::newRow("absent") << QVariant() << QString() << QString();
     QTest::newRow("not a number") << QVariant(QStringLiteral("many")) << QString() << QString();
+    QTest::newRow("negative") << QVariant(-5) << QString() << QString();
 }
 
 void tst_ActivityBubble::counts()
