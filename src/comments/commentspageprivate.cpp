@@ -109,14 +109,10 @@ void CommentsPagePrivate::onActivityUpdate(const QList<SocialActivity> &activiti
             updateActivity(activity, updatedProps);
             continue;
         }
-        // A partial update that does not name the count says nothing about it.
-        if (updatedProps.isEmpty() || updatedProps.contains(SocialActivity::CommentCount)) {
-            const uint newCount = activity.variantProperty(SocialActivity::CommentCount).toUInt();
-            const uint shownCount =
-                m_activity.variantProperty(SocialActivity::CommentCount).toUInt();
-            if (newCount > shownCount)
-                fetchRecentComments(newCount - shownCount);
-        }
+        const uint newCount = activity.variantProperty(SocialActivity::CommentCount).toUInt();
+        const uint shownCount = m_activity.variantProperty(SocialActivity::CommentCount).toUInt();
+        if (newCount > shownCount)
+            fetchRecentComments(newCount - shownCount);
         updateActivity(activity, updatedProps);
         m_bubble->setActivity(activity, updatedProps);
         updateShowMoreLabel();

@@ -111,7 +111,7 @@ void CommentsPagePrivate::onGetLikersFinished()
     }
     const QList<SocialNetworkPerson> likers = request->persons();
     if (likers.isEmpty()) {
-        m_likesLabel->setText(likesTextFromCount());
+        m_likesLabel->setText(QString());
         return;
     }
 
@@ -126,10 +126,9 @@ void CommentsPagePrivate::onGetLikersFinished()
                          : qtTrId("qtn_actv_text_2_like").arg(first, fullName(likers.constLast()));
     } else if (likedByMe) {
         // The list may hold only the first few likers, so the count tells
-        // how many others there are; the user is not one of them.
-        const uint likeCount = qMax(m_activity.variantProperty(SocialActivity::LikeCount).toUInt(),
-                                    uint(likers.count()));
-        text = qtTrId("qtn_actv_text_2_like_you").arg(tr("You"), QString::number(likeCount - 1));
+        // how many there are.
+        const uint likeCount = m_activity.variantProperty(SocialActivity::LikeCount).toUInt();
+        text = qtTrId("qtn_actv_text_2_like_you").arg(tr("You"), QString::number(likeCount));
     } else {
         text = qtTrId("qtn_actv_text_2_like_you").arg(first, QString::number(likers.count() - 1));
     }
