@@ -66,6 +66,8 @@ private slots:
     void replacedWidgetsAreDetachedNotDeleted();
     void deletedChildLeavesTheBubble();
     void childSizeChangeReachesTheList();
+    void avatarKeepsItsSizeBesideTheFrame();
+    void rigidWideContentIsScaledIntoTheFrame();
     void tapEmitsBubbleClicked();
     void tapOnMessageLinkEmitsLinkActivated();
     void tapOnCentralLabel();
@@ -260,6 +262,44 @@ void TestUxBubble::childSizeChangeReachesTheList()
     QTRY_VERIFY(bubble->geometry().height() > before);
     QVERIFY(central->geometry().height() > centralBefore);
     QTRY_COMPARE(below->geometry().top(), bubble->geometry().bottom());
+}
+
+void TestUxBubble::avatarKeepsItsSizeBesideTheFrame()
+{
+    UxBubbleItem *bubble = showBubble(400);
+    bubble->setSenderName(QStringLiteral("Ann"));
+    UxImageWidget *avatar = square(100);
+    avatar->setMinimumSize(100, 100);
+    bubble->setAvatar(avatar);
+    auto *central = new UxLabel(QStringLiteral("inside the frame"));
+    bubble->setCentralWidget(central);
+    bubble->resize(400, heightAt(bubble, 400));
+
+    QCOMPARE(avatar->geometry().size(), QSizeF(100, 100));
+    // The frame's content starts right of the avatar, not under it.
+    QVERIFY(central->geometry().left() > avatar->geometry().right());
+    QVERIFY(bubble->effectiveSizeHint(Qt::MinimumSize).width() > 100);
+    QVERIFY(bubble->size().height() >= avatar->geometry().bottom());
+}
+
+void TestUxBubble::rigidWideContentIsScaledIntoTheFrame()
+{
+    UxBubbleItem *bubble = showBubble(300);
+    auto *wide = new UxWidget;
+    wide->setMinimumSize(600, 50);
+    wide->setPreferredSize(600, 50);
+    bubble->setCentralWidget(wide);
+    bubble->resize(300, heightAt(bubble, 300));
+
+    const QRectF shown = wide->mapRectToItem(bubble, wide->rect());
+    QVERIFY(shown.width() < 300);
+    QVERIFY(shown.right() <= bubble->size().width());
+    QCOMPARE(shown.height() / shown.width(), 50.0 / 600.0);
+
+    // Taken out again, it is shown at its own size.
+    bubble->setCentralWidget(nullptr);
+    QCOMPARE(wide->scale(), 1.0);
+    delete wide;
 }
 
 void TestUxBubble::tapEmitsBubbleClicked()

@@ -17,7 +17,6 @@
 namespace {
 
 const qreal s_margin = 6;
-const qreal s_avatarSize = 56;
 const qreal s_tail = 8;
 const qreal s_padding = 10;
 const qreal s_radius = 10;
@@ -33,6 +32,14 @@ const QColor s_borderColor(0xc9, 0xd3, 0xe0);
 const QColor s_textColor(0x1c, 0x23, 0x2b);
 const QColor s_footerColor(0x6b, 0x77, 0x85);
 
+// The avatar keeps the size it asks for, within its own bounds.
+QSizeF avatarSizeOf(const QGraphicsWidget *avatar)
+{
+    return avatar->effectiveSizeHint(Qt::PreferredSize)
+        .expandedTo(avatar->effectiveSizeHint(Qt::MinimumSize))
+        .boundedTo(avatar->effectiveSizeHint(Qt::MaximumSize));
+}
+
 QFont boldFont(QFont font)
 {
     font.setBold(true);
@@ -47,7 +54,8 @@ struct UxBubbleItem::Geometry
     QRectF frame;
     QRectF name;
     QRectF message;
-    QRectF central;
+    QRectF central; // as shown, after scaling
+    qreal centralScale = 1;
     QRectF footer;
     QList<QRectF> information;
     qreal height = 0;
@@ -199,6 +207,7 @@ void UxBubbleItem::release(QGraphicsWidget *widget)
     if (!widget || widget->parentItem() != this)
         return;
     widget->setParentItem(nullptr);
+    widget->setScale(1);
     if (QGraphicsScene *scene = widget->scene())
         scene->removeItem(widget);
 }
@@ -226,8 +235,8 @@ UxBubbleItem::Geometry UxBubbleItem::geometryFor(qreal width) const
     Geometry geometry;
     qreal frameLeft = s_margin;
     if (m_avatar) {
-        geometry.avatar = QRectF(s_margin, s_margin, s_avatarSize, s_avatarSize);
-        frameLeft += s_avatarSize + s_tail;
+        geometry.avatar = QRectF(QPointF(s_margin, s_margin), avatarSizeOf(m_avatar));
+        frameLeft += geometry.avatar.width() + s_tail;
     }
     const qreal frameWidth = std::max<qreal>(0, width - frameLeft - s_margin);
     const qreal innerLeft = frameLeft + s_padding;
@@ -248,12 +257,18 @@ UxBubbleItem::Geometry UxBubbleItem::geometryFor(qreal width) const
     if (!m_message->isEmpty())
         geometry.message = section(m_message->size(innerWidth).height(), innerWidth, s_sectionGap);
     if (m_centralWidget) {
-        const qreal centralWidth =
-            std::min(innerWidth, m_centralWidget->effectiveSizeHint(Qt::MaximumSize).width());
+        // Content that cannot shrink to the frame is shown scaled down.
+        const qreal minimumWidth = m_centralWidget->effectiveSizeHint(Qt::MinimumSize).width();
+        geometry.centralScale =
+            minimumWidth > innerWidth && minimumWidth > 0 ? innerWidth / minimumWidth : 1;
+        const qreal centralWidth = std::max(
+            minimumWidth,
+            std::min(innerWidth, m_centralWidget->effectiveSizeHint(Qt::MaximumSize).width()));
         const qreal centralHeight =
             m_centralWidget->effectiveSizeHint(Qt::PreferredSize, QSizeF(centralWidth, -1))
                 .height();
-        geometry.central = section(centralHeight, centralWidth, s_sectionGap);
+        geometry.central = section(centralHeight * geometry.centralScale,
+                                   centralWidth * geometry.centralScale, s_sectionGap);
     }
 
     const QList<QGraphicsWidget *> information = informationWidgets();
@@ -288,7 +303,7 @@ QSizeF UxBubbleItem::sizeHint(Qt::SizeHint which, const QSizeF &constraint) cons
 {
     switch (which) {
     case Qt::MinimumSize: {
-        const qreal avatar = m_avatar ? s_avatarSize + s_tail : 0;
+        const qreal avatar = m_avatar ? avatarSizeOf(m_avatar).width() + s_tail : 0;
         return QSizeF(2 * s_margin + avatar + 2 * s_padding + 40, 0);
     }
     case Qt::PreferredSize: {
@@ -314,8 +329,11 @@ void UxBubbleItem::relayoutChildren()
     const Geometry geometry = geometryFor(size().width());
     if (m_avatar)
         m_avatar->setGeometry(geometry.avatar);
-    if (m_centralWidget)
-        m_centralWidget->setGeometry(geometry.central);
+    if (m_centralWidget) {
+        m_centralWidget->setScale(geometry.centralScale);
+        m_centralWidget->setGeometry(
+            QRectF(geometry.central.topLeft(), geometry.central.size() / geometry.centralScale));
+    }
     const QList<QGraphicsWidget *> information = informationWidgets();
     for (int i = 0; i < information.size() && i < geometry.information.size(); ++i)
         information.at(i)->setGeometry(geometry.information.at(i));
@@ -372,7 +390,7 @@ void UxBubbleItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QW
     frame.addRoundedRect(geometry.frame.adjusted(0.5, 0.5, -0.5, -0.5), s_radius, s_radius);
     if (m_avatar) {
         // The tail points at the avatar.
-        const qreal tip = geometry.avatar.top() + s_avatarSize / 3;
+        const qreal tip = geometry.avatar.top() + geometry.avatar.height() / 3;
         QPainterPath tail;
         tail.moveTo(geometry.frame.left() + 1, tip - s_tail / 2);
         tail.lineTo(geometry.frame.left() - s_tail + 1, tip);
