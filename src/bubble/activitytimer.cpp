@@ -59,7 +59,10 @@ void ActivityTimer::setApplicationWindow(UxApplicationWindow *window)
         connect(window, &UxApplicationWindow::displayExited, this, &ActivityTimer::stop);
         // When the watched window goes, the ticks follow the window the user
         // sees next instead of running on for nobody or stopping for good.
+        // The window is half destroyed by now: forgotten without being
+        // touched.
         m_windowGone = connect(window, &QObject::destroyed, this, [this] {
+            m_window.clear();
             setApplicationWindow(UxApplication::activeApplicationWindow());
         });
         if (window->isOnDisplay()) {
