@@ -1,0 +1,130 @@
+// Live updates through the provider into a listening feed: 80% new
+// activities, 20% property changes of shown ones.
+#include "benchdata.h"
+#include "benchmarks.h"
+#include "benchoptions.h"
+#include "benchtable.h"
+#include "processmemory.h"
+#include "samples.h"
+
+#include <activitieswidget.h>
+#include <socialdatastore.h>
+#include <socialprovidermanager.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QGraphicsScene>
+
+namespace {
+
+const int s_batch = 100;
+// Ids come back after this many updates, long after their bubble left the
+// feed, so the provider's own store stays the same size however long the run.
+const int s_idCycle = 5000;
+
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+namespace Benchmarks {
+
+void admission(const BenchOptions &options, BenchData *data, BenchTable *table)
+{
+    data->setUpProvider();
+    SocialDataStore *store = SocialProviderManager::instance()->store();
+    QGraphicsScene scene;
+    auto *feed = new ActivitiesWidget(100u);
+    scene.addItem(feed);
+    feed->resize(480, 854);
+    feed->listenToActivityUpdates(true);
+
+    QRandomGenerator random(7);
+    QVector<double> costs;
+    costs.reserve(options.admissionFirst());
+    qint64 settleNs = 0;
+    qint64 residentAtFirst = 0;
+    qint64 heapAtFirst = 0;
+    QDateTime newest = BenchData::baseTime();
+
+    for (int i = 0; i < options.admissionTotal(); ++i) {
+        SocialActivity activity;
+        QList<QString> changed;
+        if (random.bounded(5) == 0 && feed->count() > 0) {
+            activity = feed->activityAt(random.bounded(feed->count()));
+            changed = {random.bounded(2) ? SocialActivity::LikeCount
+                                         : SocialActivity::CommentCount};
+            activity.setProperty(changed.first(),
+                                 activity.variantProperty(changed.first()).toUInt() + 1);
+        } else {
+            // Mostly newer than everything shown; now and then an older one
+            // that lands further down or falls off the end.
+            newest = newest.addSecs(30);
+            const QDateTime start =
+                random.bounded(10) == 0 ? newest.addSecs(-qint64(random.bounded(86400))) : newest;
+            activity = data->activity(QStringLiteral("n%1").arg(i % s_idCycle), start);
+        }
+
+        QElapsedTimer timer;
+        timer.start();
+        store->updateActivities({activity}, changed);
+        const qint64 ns = timer.nsecsElapsed();
+        if (i < options.admissionFirst())
+            costs.append(ns / 1000.0);
+
+        if ((i + 1) % s_batch == 0) {
+            timer.restart();
+            settle();
+            if (i < options.admissionFirst())
+                settleNs += timer.nsecsElapsed();
+        }
+        if (i + 1 == options.admissionFirst()) {
+            settle();
+            ProcessMemory::releaseFreeMemory();
+            residentAtFirst = ProcessMemory::residentBytes();
+            heapAtFirst = ProcessMemory::heapInUseBytes();
+        }
+    }
+    settle();
+    ProcessMemory::releaseFreeMemory();
+    const qint64 residentAtTotal = ProcessMemory::residentBytes();
+    const qint64 heapAtTotal = ProcessMemory::heapInUseBytes();
+    delete feed;
+    settle();
+
+    const QString name = QStringLiteral("1. Admission and push");
+    const double median = Samples::median(costs);
+    table->add(name, QStringLiteral("median per activity (first %1)").arg(options.admissionFirst()),
+               QStringLiteral("%1 µs").arg(median, 0, 'f', 1), QStringLiteral("< 50 µs"),
+               median < 50 ? BenchTable::Met : BenchTable::Missed);
+    table->add(name, QStringLiteral("95th percentile per activity"),
+               QStringLiteral("%1 µs").arg(Samples::percentile(costs, 0.95), 0, 'f', 1));
+    table->add(
+        name, QStringLiteral("event processing per activity (layout, deletes)"),
+        QStringLiteral("%1 µs").arg(settleNs / 1000.0 / options.admissionFirst(), 0, 'f', 1));
+    const double mib = 1024.0 * 1024.0;
+    const qint64 growth = residentAtTotal - residentAtFirst;
+    table->add(name,
+               QStringLiteral("RSS after %1 / %2 updates")
+                   .arg(options.admissionFirst())
+                   .arg(options.admissionTotal()),
+               QStringLiteral("%1 / %2 MiB")
+                   .arg(residentAtFirst / mib, 0, 'f', 1)
+                   .arg(residentAtTotal / mib, 0, 'f', 1));
+    table->add(name,
+               QStringLiteral("RSS growth from %1 to %2 updates")
+                   .arg(options.admissionFirst())
+                   .arg(options.admissionTotal()),
+               QStringLiteral("%1 MiB").arg(growth / mib, 0, 'f', 2), QStringLiteral("< 2 MB"),
+               growth < 2 * 1000 * 1000 ? BenchTable::Met : BenchTable::Missed);
+    table->add(name, QStringLiteral("heap in use (mallinfo2), same points"),
+               QStringLiteral("%1 / %2 MiB")
+                   .arg(heapAtFirst / mib, 0, 'f', 1)
+                   .arg(heapAtTotal / mib, 0, 'f', 1));
+}
+
+} // namespace Benchmarks

@@ -1,0 +1,27 @@
+#ifndef RICHTEXTDELEGATE_H
+#define RICHTEXTDELEGATE_H
+
+#include <QStyledItemDelegate>
+
+// The usual way to show rich-text posts in a list view, for comparison with
+// the feed: the avatar on the left, the message as HTML laid out by a
+// QTextDocument, the thumbnails under it, and a footer line.
+class RichTextDelegate : public QStyledItemDelegate
+{
+public:
+    // Item roles beside the display role (the message's HTML) and the
+    // decoration role (the avatar).
+    enum Role { ThumbnailsRole = Qt::UserRole, FooterRole };
+
+    // Items are as wide as the view's viewport.
+    RichTextDelegate(int width, QObject *parent);
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    int m_width;
+};
+
+#endif // RICHTEXTDELEGATE_H
