@@ -75,6 +75,10 @@ int ActivitiesWidgetPrivate::insertionIndex(const SocialActivity &activity) cons
 void ActivitiesWidgetPrivate::updateTimestamps(const SocialActivity &activity)
 {
     const QDateTime start = startTimeOf(activity);
+    // A missing start time says nothing about the range; taken as a time it
+    // would sort before every other and erase the oldest time stamp.
+    if (!start.isValid())
+        return;
     if (m_mostRecentActivityTimestamp.isNull() || m_mostRecentActivityTimestamp < start)
         m_mostRecentActivityTimestamp = start;
     if (m_oldestActivityTimestamp.isNull() || start < m_oldestActivityTimestamp)

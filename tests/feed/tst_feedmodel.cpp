@@ -42,6 +42,7 @@ private slots:
     void equalStartTimes();
     void shownActivityIsUpdatedInPlace();
     void emptyIdIsRefused();
+    void missingStartTimeKeepsRange();
     void sameIdUnderTwoAccounts();
     void progressRowIsNotCounted();
     void clearResetsListAndRange();
@@ -192,6 +193,20 @@ void tst_FeedModel::emptyIdIsRefused()
     QCOMPARE(changed.count(), 0);
     QVERIFY(feed.mostRecentActivityTimestamp().isNull());
     QVERIFY(feed.oldestActivityTimestamp().isNull());
+}
+
+void tst_FeedModel::missingStartTimeKeepsRange()
+{
+    ActivitiesWidget feed(0u);
+    feed.push(timed("a", 10), {});
+    feed.push(timed("b", 12), {});
+    SocialActivity undated = timed("c", 11);
+    undated.removeProperty(SocialActivity::StartTime);
+    feed.push(undated, {});
+
+    QCOMPARE(feed.count(), 3u);
+    QCOMPARE(feed.oldestActivityTimestamp(), at(10));
+    QCOMPARE(feed.mostRecentActivityTimestamp(), at(12));
 }
 
 void tst_FeedModel::sameIdUnderTwoAccounts()
