@@ -149,7 +149,9 @@ QString BenchData::message()
 
 SocialActivity BenchData::activity(const QString &id, const QDateTime &start, int photoCount)
 {
-    const QString account = m_accounts.at(int(m_random.bounded(m_accounts.size())));
+    // The account follows from the id, so that an id always names the same
+    // activity.
+    const QString account = m_accounts.at(int(qHash(id) % uint(m_accounts.size())));
     SocialActivity activity;
     activity.setProperty(SocialGenericData::Id, id);
     activity.setProperty(SocialGenericData::ParentAccount, account);
