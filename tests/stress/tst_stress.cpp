@@ -61,13 +61,15 @@ private:
     void openCommentsPage();
     void turnEventLoop();
     ActivitiesWidget *randomList();
-    QList<ActivitiesWidget *> listsOnScene() const;
+    // The feed and, while its page lives, the comments page's list.
+    QList<ActivitiesWidget *> lists() const;
 
     QRandomGenerator m_random;
     StressActivities *m_activities = nullptr;
     QScopedPointer<UxApplicationWindow> m_window;
     ActivitiesWidget *m_feed = nullptr;
     QPointer<CommentsPage> m_page;
+    QPointer<ActivitiesWidget> m_comments;
     QStringList m_removedAccounts;
 };
 
@@ -108,6 +110,14 @@ void tst_Stress::openCommentsPage()
     page->setActivity(m_activities->commentRoot());
     page->appear(m_window->scene(), UxSceneWindow::DestroyWhenDone);
     m_page = page;
+    // The page built its rows as it appeared; pages of the Twitter gateway
+    // have no comments list.
+    m_comments = nullptr;
+    for (QGraphicsItem *item : m_window->scene()->items()) {
+        auto *list = qobject_cast<ActivitiesWidget *>(item->toGraphicsObject());
+        if (list && item->topLevelItem() == page)
+            m_comments = list;
+    }
 }
 
 void tst_Stress::turnEventLoop()
@@ -116,22 +126,18 @@ void tst_Stress::turnEventLoop()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QList<ActivitiesWidget *> tst_Stress::listsOnScene() const
+QList<ActivitiesWidget *> tst_Stress::lists() const
 {
-    QList<ActivitiesWidget *> lists;
-    if (!m_window)
-        return lists;
-    for (QGraphicsItem *item : m_window->scene()->items()) {
-        if (auto *list = qobject_cast<ActivitiesWidget *>(item->toGraphicsObject()))
-            lists.append(list);
-    }
-    return lists;
+    QList<ActivitiesWidget *> found = {m_feed};
+    if (m_comments)
+        found.append(m_comments);
+    return found;
 }
 
 ActivitiesWidget *tst_Stress::randomList()
 {
-    const QList<ActivitiesWidget *> lists = listsOnScene();
-    return lists.at(int(m_random.bounded(quint32(lists.size()))));
+    const QList<ActivitiesWidget *> candidates = lists();
+    return candidates.at(int(m_random.bounded(quint32(candidates.size()))));
 }
 
 QList<tst_Stress::Operation> tst_Stress::operations()
@@ -232,7 +238,7 @@ void tst_Stress::randomOperations()
         if (!m_page && m_random.bounded(8) == 0)
             openCommentsPage();
 
-        for (ActivitiesWidget *list : listsOnScene()) {
+        for (ActivitiesWidget *list : lists()) {
             const QString fault = StressInvariants::check(list);
             if (!fault.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("step %1 (%2): %3")
@@ -255,7 +261,6 @@ void tst_Stress::randomOperations()
         for (const Operation &op : ops)
             QVERIFY2(performed.value(op.name) > 0, op.name);
     }
-    QVERIFY(listsOnScene().size() >= 1);
 }
 
 int main(int argc, char **argv)
