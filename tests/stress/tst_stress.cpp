@@ -1,8 +1,9 @@
 // A feed and a comments page under a long run of random operations: live
 // updates of new and shown activities, pushes, clears, account removals,
 // fetches answered on a later turn of the event loop, filter changes and
-// page replacements. After every step each list on the scene must keep its
-// invariants. The run is seeded; a failure names the seed and the step.
+// page replacements. After every step the feed and the page's comments list
+// must keep their invariants. The run is seeded; a failure names the seed and
+// the step.
 //
 //   DAVOVADEZED_STRESS_SEED        seed of the run (default 20240514)
 //   DAVOVADEZED_STRESS_OPERATIONS  number of operations (default 100000)
@@ -20,11 +21,11 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGraphicsScene>
+#include <QHash>
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QScopedPointer>
-#include <QSet>
 #include <QTest>
 
 #include <functional>
