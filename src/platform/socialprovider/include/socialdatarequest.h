@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPair>
 
 class SocialDataStore;
 
@@ -33,6 +34,11 @@ protected:
     void addError(int type, const QString &description);
     // Whether an account id is among those the request runs on.
     bool coversAccount(const QString &accountId) const;
+    // The (account id, activity id) of the activity the request names, or
+    // an empty pair after recording why there is none; purpose completes
+    // "No activity id given to ...".
+    QPair<QString, QString> findNamedActivity(const SocialDataStore &store,
+                                              const QString &activityId, const QString &purpose);
 
 private:
     friend class SocialProviderManager;

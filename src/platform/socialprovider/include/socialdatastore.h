@@ -86,6 +86,7 @@ public:
 
 private:
     friend class SocialProviderManager;
+    friend class SocialDataRequest;
     friend class SocialGetActivitiesRequest;
     friend class SocialGetPersonsRequest;
     friend class SocialGetLikersRequest;

@@ -1,6 +1,7 @@
 #include "socialdatarequest.h"
 
 #include "socialaccountscope_p.h"
+#include "socialdatastore.h"
 
 SocialDataRequest::SocialDataRequest(QObject *parent) : QObject(parent) {}
 
@@ -29,4 +30,20 @@ void SocialDataRequest::addError(int type, const QString &description)
 bool SocialDataRequest::coversAccount(const QString &accountId) const
 {
     return accountInScope(m_accounts, accountId);
+}
+
+QPair<QString, QString> SocialDataRequest::findNamedActivity(const SocialDataStore &store,
+                                                             const QString &activityId,
+                                                             const QString &purpose)
+{
+    if (activityId.isEmpty()) {
+        addError(SocialProviderError::InvalidRequest,
+                 QStringLiteral("No activity id given to %1").arg(purpose));
+        return {};
+    }
+    const SocialDataStore::Key key = store.findActivity(activityId, accounts());
+    if (key.first.isEmpty())
+        addError(SocialProviderError::NotFound,
+                 QStringLiteral("No activity \"%1\" on the requested accounts").arg(activityId));
+    return key;
 }

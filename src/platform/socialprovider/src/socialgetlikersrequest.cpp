@@ -14,17 +14,10 @@ QString SocialGetLikersRequest::activityId() const
 
 void SocialGetLikersRequest::execute(SocialDataStore &store)
 {
-    if (m_activityId.isEmpty()) {
-        addError(SocialProviderError::InvalidRequest,
-                 QStringLiteral("No activity id given to look up likers for"));
+    const SocialDataStore::Key key =
+        findNamedActivity(store, m_activityId, QStringLiteral("look up likers for"));
+    if (key.first.isEmpty())
         return;
-    }
-    const SocialDataStore::Key key = store.findActivity(m_activityId, accounts());
-    if (key.first.isEmpty()) {
-        addError(SocialProviderError::NotFound,
-                 QStringLiteral("No activity \"%1\" on the requested accounts").arg(m_activityId));
-        return;
-    }
     QList<SocialNetworkPerson> likers;
     for (const QString &personId : store.m_activities.value(key).likers) {
         SocialNetworkPerson person = store.person(key.first, personId);

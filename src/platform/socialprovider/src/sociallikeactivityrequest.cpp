@@ -21,17 +21,9 @@ bool SocialLikeActivityRequest::like() const
 
 void SocialLikeActivityRequest::execute(SocialDataStore &store)
 {
-    if (m_activityId.isEmpty()) {
-        addError(SocialProviderError::InvalidRequest,
-                 QStringLiteral("No activity id given to like"));
+    const SocialDataStore::Key key = findNamedActivity(store, m_activityId, QStringLiteral("like"));
+    if (key.first.isEmpty())
         return;
-    }
-    const SocialDataStore::Key key = store.findActivity(m_activityId, accounts());
-    if (key.first.isEmpty()) {
-        addError(SocialProviderError::NotFound,
-                 QStringLiteral("No activity \"%1\" on the requested accounts").arg(m_activityId));
-        return;
-    }
     SocialDataStore::StoredActivity &stored = store.m_activities[key];
     SocialActivity &activity = stored.activity;
     if (activity.variantProperty(SocialActivity::IsLikedByMe).toBool() == m_like)
