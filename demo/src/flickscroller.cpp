@@ -20,7 +20,7 @@ const qint64 s_trackWindow = 100;
 
 } // namespace
 
-FlickScroller::FlickScroller(QGraphicsView *view) : QObject(view), m_view(view)
+FlickScroller::FlickScroller(QGraphicsView *view) : QObject(view), m_view(view), m_viewport(view->viewport())
 {
     m_clock.start();
     m_glide.setEasingCurve(QEasingCurve::OutQuad);
@@ -28,12 +28,12 @@ FlickScroller::FlickScroller(QGraphicsView *view) : QObject(view), m_view(view)
         if (m_page)
             m_page->setScrollPosition(value.toReal());
     });
-    view->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 bool FlickScroller::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_view->viewport())
+    if (!m_viewport || watched != m_viewport)
         return false;
     // The events go on to the scene: the page does the dragging itself.
     switch (event->type()) {

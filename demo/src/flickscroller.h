@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QVariantAnimation>
 #include <QVector>
+#include <QWidget>
 
 class QGraphicsView;
 class UxApplicationPage;
@@ -30,6 +31,9 @@ private:
     void release();
 
     QGraphicsView *m_view;
+    // The view tears its viewport down while this filter is still installed;
+    // comparing against a guarded pointer never touches the dying view.
+    QPointer<QWidget> m_viewport;
     QPointer<UxApplicationPage> m_page;
     QVariantAnimation m_glide;
     QElapsedTimer m_clock;

@@ -46,7 +46,7 @@ protected:
 private:
     bool isBar() const;
     void updateAnimation();
-    void advance();
+    void step();
     void paintRing(QPainter *painter, const QRectF &area) const;
     void paintBar(QPainter *painter, const QRectF &area) const;
 

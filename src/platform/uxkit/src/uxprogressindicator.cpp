@@ -18,7 +18,7 @@ UxProgressIndicator::UxProgressIndicator(QGraphicsItem *parent, const QString &v
     : UxWidget(parent), m_viewType(viewType)
 {
     m_timer.setInterval(s_frameInterval);
-    connect(&m_timer, &QTimer::timeout, this, &UxProgressIndicator::advance);
+    connect(&m_timer, &QTimer::timeout, this, &UxProgressIndicator::step);
 }
 
 QString UxProgressIndicator::viewType() const
@@ -95,7 +95,7 @@ void UxProgressIndicator::updateAnimation()
         m_timer.stop();
 }
 
-void UxProgressIndicator::advance()
+void UxProgressIndicator::step()
 {
     m_phase = (m_phase + 1) % s_phases;
     update();
