@@ -59,6 +59,7 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;
+    void updateGeometry() override;
 
 signals:
     void bubbleClicked();
@@ -78,6 +79,7 @@ private:
     struct Geometry;
     Geometry geometryFor(qreal width) const;
     void contentChanged();
+    void scheduleRelayout();
     void relayoutChildren();
     void adopt(QGraphicsWidget *widget);
     void release(QGraphicsWidget *widget);
@@ -95,6 +97,7 @@ private:
     QString m_pressedAnchor;
     bool m_pressed = false;
     bool m_relayoutPosted = false;
+    bool m_childLeft = false;
 };
 
 #endif // UXBUBBLEITEM_H

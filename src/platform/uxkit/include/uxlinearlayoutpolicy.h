@@ -26,6 +26,7 @@ protected:
 private:
     QVector<qreal> rowWidths(const QList<QGraphicsLayoutItem *> &items, qreal available) const;
     void relayoutColumn(const QRectF &inner);
+    void giveColumnWidth(QGraphicsLayoutItem *item) const;
     void relayoutRow(const QRectF &inner);
 
     Qt::Orientation m_orientation;

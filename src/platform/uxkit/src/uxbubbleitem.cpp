@@ -307,8 +307,13 @@ QSizeF UxBubbleItem::sizeHint(Qt::SizeHint which, const QSizeF &constraint) cons
         return QSizeF(2 * s_margin + avatar + 2 * s_padding + 40, 0);
     }
     case Qt::PreferredSize: {
-        const qreal width = constraint.width() >= 0 ? constraint.width() : s_defaultWidth;
-        return QSizeF(width, geometryFor(width).height);
+        if (constraint.width() >= 0)
+            return QSizeF(constraint.width(), geometryFor(constraint.width()).height);
+        // Without a width to fit, the default width and the height at the
+        // width it has: the one it keeps until given another, and the one
+        // the text is already measured at.
+        const qreal width = size().width() > 0 ? size().width() : s_defaultWidth;
+        return QSizeF(s_defaultWidth, geometryFor(width).height);
     }
     case Qt::MaximumSize:
         return QSizeF(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -317,15 +322,39 @@ QSizeF UxBubbleItem::sizeHint(Qt::SizeHint which, const QSizeF &constraint) cons
     }
 }
 
+void UxBubbleItem::updateGeometry()
+{
+    // Outside a layout Qt resizes a widget at once to keep it within its
+    // bounds, which measures all its content: wasted on a hidden bubble,
+    // such as one just taken out of a list to be deleted.
+    if (!parentLayoutItem() && !isVisible()) {
+        QGraphicsLayoutItem::updateGeometry();
+        return;
+    }
+    UxWidget::updateGeometry();
+}
+
 void UxBubbleItem::contentChanged()
 {
     updateGeometry();
-    relayoutChildren();
+    scheduleRelayout();
     update();
+}
+
+void UxBubbleItem::scheduleRelayout()
+{
+    // Content is usually set piece by piece; the children move once, after.
+    if (m_relayoutPosted)
+        return;
+    m_relayoutPosted = true;
+    QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
 }
 
 void UxBubbleItem::relayoutChildren()
 {
+    // Without a width there is nowhere to put them; the first resize will.
+    if (size().width() <= 0)
+        return;
     const Geometry geometry = geometryFor(size().width());
     if (m_avatar)
         m_avatar->setGeometry(geometry.avatar);
@@ -341,11 +370,14 @@ void UxBubbleItem::relayoutChildren()
 
 bool UxBubbleItem::event(QEvent *event)
 {
-    if (event->type() == QEvent::LayoutRequest) {
+    if (event->type() == QEvent::LayoutRequest && m_relayoutPosted) {
         m_relayoutPosted = false;
-        updateGeometry();
+        if (m_childLeft) {
+            m_childLeft = false;
+            updateGeometry();
+            update();
+        }
         relayoutChildren();
-        update();
     }
     return UxWidget::event(event);
 }
@@ -364,10 +396,8 @@ QVariant UxBubbleItem::itemChange(GraphicsItemChange change, const QVariant &val
     if (change == ItemChildRemovedChange) {
         UxChildLayout::unlink(this, value.value<QGraphicsItem *>());
         // The child may be on its way out; look at what is left once it is gone.
-        if (!m_relayoutPosted) {
-            m_relayoutPosted = true;
-            QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
-        }
+        m_childLeft = true;
+        scheduleRelayout();
     } else if (change == ItemVisibleHasChanged && value.toBool()) {
         relayoutChildren();
     }

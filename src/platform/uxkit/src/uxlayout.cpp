@@ -195,8 +195,12 @@ void UxLayout::releaseItem(QGraphicsLayoutItem *item)
         return;
     // A widget that is being destroyed has already lost its parent item, and
     // must not be touched beyond this point.
-    if (widget->parentItem())
+    if (widget->parentItem()) {
+        // Qt shrinks a hidden widget to its preferred size unless it counts
+        // as explicitly resized, measuring all its content on the way out.
+        widget->setAttribute(Qt::WA_Resized);
         widget->hide();
+    }
     widget->deleteLater();
 }
 

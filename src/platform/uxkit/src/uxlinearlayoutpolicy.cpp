@@ -1,8 +1,10 @@
 #include "uxlinearlayoutpolicy.h"
 
+#include "uxlayout.h"
 #include "uxlayoutitem_p.h"
 
 #include <QGraphicsLayoutItem>
+#include <QGraphicsWidget>
 
 #include <QWidget>
 #include <algorithm>
@@ -27,13 +29,29 @@ void UxLinearLayoutPolicy::addItem(QGraphicsLayoutItem *item, Qt::Alignment alig
 
 void UxLinearLayoutPolicy::insertItem(int index, QGraphicsLayoutItem *item)
 {
-    insertItemAt(index, item);
+    if (insertItemAt(index, item))
+        giveColumnWidth(item);
 }
 
 void UxLinearLayoutPolicy::insertItem(int index, QGraphicsLayoutItem *item, Qt::Alignment alignment)
 {
-    if (insertItemAt(index, item))
+    if (insertItemAt(index, item)) {
         setAlignment(item, alignment);
+        giveColumnWidth(item);
+    }
+}
+
+// A widget joining a column that is already laid out gets its width at once,
+// so content that wraps is measured at that width only, not at a default
+// width first. It gets its height with the next layout pass.
+void UxLinearLayoutPolicy::giveColumnWidth(QGraphicsLayoutItem *item) const
+{
+    QGraphicsWidget *widget = UxLayoutItem::asWidget(item);
+    if (m_orientation != Qt::Vertical || !isActive() || !widget || !widget->size().isEmpty())
+        return;
+    const qreal width = contentsRect(layout()->contentsRect()).width();
+    if (width > 0)
+        widget->resize(widthInCell(item, width, alignment(item)), widget->size().height());
 }
 
 void UxLinearLayoutPolicy::relayout(const QRectF &rect)

@@ -4,9 +4,12 @@
 #include <QPainter>
 #include <QTextOption>
 
+#include <algorithm>
+
 namespace {
 
 const char s_linkStyle[] = "a { color: #1f5fbf; text-decoration: none; }";
+const int s_rememberedSizes = 4;
 
 } // namespace
 
@@ -20,6 +23,7 @@ UxTextBlock::UxTextBlock()
 
 void UxTextBlock::setText(const QString &text, Format format)
 {
+    forgetSizes();
     m_text = text;
     if (format == RichFormat || Qt::mightBeRichText(text))
         m_document.setHtml(text);
@@ -39,11 +43,13 @@ bool UxTextBlock::isEmpty() const
 
 void UxTextBlock::setFont(const QFont &font)
 {
+    forgetSizes();
     m_document.setDefaultFont(font);
 }
 
 void UxTextBlock::setAlignment(Qt::Alignment alignment)
 {
+    forgetSizes();
     QTextOption option = m_document.defaultTextOption();
     option.setAlignment(alignment & Qt::AlignHorizontal_Mask);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -56,17 +62,28 @@ void UxTextBlock::layoutTo(qreal width) const
         m_document.setTextWidth(width);
 }
 
+void UxTextBlock::forgetSizes()
+{
+    m_sizes.clear();
+}
+
 QSizeF UxTextBlock::size(qreal width) const
 {
     if (m_text.isEmpty())
         return QSizeF(0, 0);
-    if (width < 0) {
-        layoutTo(-1);
-        // idealWidth() leaves out trailing blanks that size() counts.
-        return QSizeF(m_document.idealWidth(), m_document.size().height());
+    width = std::max<qreal>(width, -1);
+    for (const auto &known : qAsConst(m_sizes)) {
+        if (qFuzzyCompare(known.first + 2, width + 2))
+            return known.second;
     }
+
     layoutTo(width);
-    return QSizeF(width, m_document.size().height());
+    // idealWidth() leaves out trailing blanks that size() counts.
+    const QSizeF size(width < 0 ? m_document.idealWidth() : width, m_document.size().height());
+    if (m_sizes.size() == s_rememberedSizes)
+        m_sizes.removeFirst();
+    m_sizes.append(qMakePair(width, size));
+    return size;
 }
 
 void UxTextBlock::paint(QPainter *painter, const QPointF &topLeft, qreal width,

@@ -3,8 +3,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPair>
 #include <QString>
 #include <QTextDocument>
+#include <QVector>
 
 class QPainter;
 
@@ -32,9 +34,13 @@ public:
 
 private:
     void layoutTo(qreal width) const;
+    void forgetSizes();
 
     mutable QTextDocument m_document;
     QString m_text;
+    // Sizes already measured, by width (-1 for unwrapped): layouts ask for
+    // a few widths over and over, and each new width lays the text out anew.
+    mutable QVector<QPair<qreal, QSizeF>> m_sizes;
 };
 
 #endif // UXTEXTBLOCK_P_H
