@@ -105,16 +105,19 @@ void ActivitiesWidgetPrivate::push(const SocialActivity &activity,
             m_activities.insert(keyOf(shown), shown);
         }
     } else {
+        // Placed before it is filled: content set on a bubble in the list
+        // waits for the list's next layout pass to be measured, once, at
+        // the list's width.
         auto *bubble = new ActivityBubble;
+        if (itemCount() == 0)
+            m_policy->addItem(bubble);
+        else
+            m_policy->insertItem(insertionIndex(activity), bubble);
         bubble->setActivity(activity, QList<QString>());
         connect(bubble, &ActivityBubble::avatarClicked, this,
                 &ActivitiesWidgetPrivate::onAvatarClicked);
         connect(bubble, &ActivityBubble::bubbleClicked, this,
                 &ActivitiesWidgetPrivate::onBubbleClicked);
-        if (itemCount() == 0)
-            m_policy->addItem(bubble);
-        else
-            m_policy->insertItem(insertionIndex(activity), bubble);
         m_activities.insert(keyOf(activity), activity);
 
         if (m_maxSize != 0 && itemCount() > m_maxSize) {
