@@ -1,11 +1,23 @@
 #include "thumbnail_p.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QtMath>
 
 namespace {
 
-const QSize s_decodeBox(2 * 96, 2 * 54);
+const QSize s_shownSize(96, 54);
+
+// As many pixels as the screen shows in a thumbnail's place.
+QSize decodeBox()
+{
+    const qreal ratio = qobject_cast<QGuiApplication *>(QCoreApplication::instance())
+                            ? qGuiApp->devicePixelRatio()
+                            : 1.0;
+    return QSize(qCeil(s_shownSize.width() * ratio), qCeil(s_shownSize.height() * ratio));
+}
 
 } // namespace
 
@@ -13,7 +25,7 @@ namespace Thumbnail {
 
 QPixmap load(const QString &path)
 {
-    const QSize &box = s_decodeBox;
+    const QSize box = decodeBox();
     QImageReader reader(path);
     const QSize size = reader.size();
     if (size.isValid()) {

@@ -8,9 +8,10 @@
 // handset camera would cost tens of megabytes per thumbnail.
 namespace Thumbnail {
 
-// The image of the file, shrunk to fit twice the 96 by 54 of a thumbnail
-// (sharp on dense screens) keeping its aspect ratio; smaller images keep
-// their size. A null pixmap when the file cannot be decoded.
+// The image of the file, shrunk to fit the 96 by 54 of a thumbnail in
+// device pixels (so still sharp on dense screens) keeping its aspect ratio;
+// smaller images keep their size. A null pixmap when the file cannot be
+// decoded.
 QPixmap load(const QString &path);
 
 } // namespace Thumbnail
