@@ -2,6 +2,11 @@
 #include "logging.h"
 
 #include <QRegExp>
+#include <QStringList>
+#include <QStringRef>
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -9,12 +14,10 @@ namespace {
 // scheme, ending in a known top-level domain, or of at least three labels.
 const char s_weblinkPattern[] =
     R"re((\s|^)(((http(s?))\://([a-zA-Z0-9_-]+\.)+([a-zA-Z0-9\?%=&/_\.:#;-]+))|(([a-zA-Z0-9_-]+\.)+(?=AERO|aero|ARPA|arpa|ASIA|asia|BIZ|biz|CAT|cat|COM|com|COOP|coop|EDU|edu|GOV|gov|INFO|info|INT|int|JOBS|jobs|MIL|mil|MOBI|mobi|MUSEUM|museum|NAME|name|NET|net|ORG|org|PRO|pro|TEL|tel|TRAVEL|travel)([a-zA-Z0-9\?%=&/_\.:#;-]+))|(([a-zA-Z0-9_-]+\.){2,}[a-zA-Z]{2,}([a-zA-Z0-9\?%=&/_\.:#;-]*))))re";
-const char s_weblinkReplacement[] = R"re(\1<a href="\2">\2</a>)re";
 
 // Anchors whose href lacks the web scheme.
 const char s_schemeMissingPattern[] =
     R"re(<a\s+href="(?!http(s?))([a-zA-Z0-9\?%=&/_\.-:#]+)\s*">)re";
-const char s_schemeMissingReplacement[] = R"re(<a href="http://\1">)re";
 
 const char *validity(const QRegExp &expression)
 {
@@ -38,6 +41,150 @@ void logMatches(const char *function, const char *label, const QRegExp &pattern,
     }
 }
 
+// Letters, digits, '_' and '-' are label characters; with "?%=&/.:#;"
+// they are the characters a link is made of.
+enum CharacterClass : quint8 { Other = 0, Link = 1, Label = 3 };
+
+constexpr std::array<quint8, 128> characterClasses()
+{
+    std::array<quint8, 128> classes{};
+    for (int c = 'a'; c <= 'z'; ++c)
+        classes[c] = Label;
+    for (int c = 'A'; c <= 'Z'; ++c)
+        classes[c] = Label;
+    for (int c = '0'; c <= '9'; ++c)
+        classes[c] = Label;
+    classes['_'] = classes['-'] = Label;
+    for (char c : {'?', '%', '=', '&', '/', '.', ':', '#', ';'})
+        classes[c] = Link;
+    return classes;
+}
+
+constexpr std::array<quint8, 128> s_characterClasses = characterClasses();
+
+bool isLabelCharacter(QChar c)
+{
+    return c.unicode() < 128 && s_characterClasses[c.unicode()] == Label;
+}
+
+bool isLinkCharacter(QChar c)
+{
+    return c.unicode() < 128 && (s_characterClasses[c.unicode()] & Link);
+}
+
+// The top-level names a link without a scheme may end in, as the pattern
+// lists them.
+QStringList knownTopLevelNames()
+{
+    const QString pattern = QLatin1String(s_weblinkPattern);
+    const int start = pattern.indexOf(QLatin1String("(?=")) + 3;
+    return pattern.mid(start, pattern.indexOf(QLatin1Char(')'), start) - start)
+        .split(QLatin1Char('|'));
+}
+
+bool startsWithLetters(const QStringRef &text, int count)
+{
+    if (text.size() < count)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const ushort u = text.at(i).unicode();
+        if (!((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z')))
+            return false;
+    }
+    return true;
+}
+
+// Whether a run of link characters can start with a web link: with the
+// scheme; or with labels and dots followed by a known top-level name, or by
+// a third label starting with two letters. Cheap, and never wrong about a
+// run that the pattern would match.
+bool mayStartLink(const QStringRef &run)
+{
+    if (run.startsWith(QLatin1String("http://")) || run.startsWith(QLatin1String("https://")))
+        return true;
+    static const QStringList s_topLevelNames = knownTopLevelNames();
+    int labels = 0;
+    int position = 0;
+    for (;;) {
+        const int labelStart = position;
+        while (position < run.size() && isLabelCharacter(run.at(position)))
+            ++position;
+        if (position == labelStart || position == run.size() ||
+            run.at(position) != QLatin1Char('.'))
+            return false;
+        ++position;
+        ++labels;
+        const QStringRef rest = run.mid(position);
+        if (labels >= 2 && startsWithLetters(rest, 2))
+            return true;
+        for (const QString &name : s_topLevelNames) {
+            if (rest.startsWith(name))
+                return true;
+        }
+    }
+}
+
+// A web link follows white space or the start and is made of link
+// characters only, so every match lies in one run of them and the character
+// before it. Only runs that can start a link go through the expression,
+// each with that one character in front: the same matches as over the
+// whole text, without scanning all of it.
+QString replaceWeblinks(const QString &text, const QRegExp &weblink)
+{
+    QString result;
+    int copied = 0;
+    int position = 0;
+    while (position < text.size()) {
+        if (!isLinkCharacter(text.at(position))) {
+            ++position;
+            continue;
+        }
+        int end = position;
+        while (end < text.size() && isLinkCharacter(text.at(end)))
+            ++end;
+        if (!mayStartLink(text.midRef(position, end - position))) {
+            position = end;
+            continue;
+        }
+        const int from = std::max(0, position - 1);
+        const QString piece = text.mid(from, end - from);
+        // The expression itself, not a copy as QString::replace() makes:
+        // it keeps its prepared matcher from one call to the next.
+        if (weblink.indexIn(piece) == 0) {
+            // The white space before the link, then the link as an anchor.
+            const QString link = weblink.cap(2);
+            result += text.midRef(copied, from - copied);
+            result += weblink.cap(1) + QLatin1String("<a href=\"") + link + QLatin1String("\">") +
+                      link + QLatin1String("</a>");
+            result += piece.midRef(weblink.matchedLength());
+            copied = end;
+        }
+        position = end;
+    }
+    if (copied == 0)
+        return text;
+    result += text.midRef(copied);
+    return result;
+}
+
+// Puts the web scheme in front of anchors without one. Like
+// QString::replace(), but with the expression itself, not a copy.
+QString addMissingSchemes(const QString &html, const QRegExp &schemeMissing)
+{
+    QString result;
+    int copied = 0;
+    int index;
+    while ((index = schemeMissing.indexIn(html, copied)) != -1) {
+        result += html.midRef(copied, index - copied);
+        result += QLatin1String("<a href=\"http://") + schemeMissing.cap(1) + QLatin1String("\">");
+        copied = index + std::max(1, schemeMissing.matchedLength());
+    }
+    if (copied == 0)
+        return html;
+    result += html.midRef(copied);
+    return result;
+}
+
 } // namespace
 
 QString ActivityBubblePrivate::convertToHtml(const QString &text)
@@ -52,10 +199,12 @@ QString ActivityBubblePrivate::convertToHtml(const QString &text)
                            << validity(reSchemeMissing) << reSchemeMissing.captureCount() << result;
 
     logMatches(Q_FUNC_INFO, "reWeblink", reWeblink, result);
-    result.replace(reWeblink, QLatin1String(s_weblinkReplacement));
+    result = replaceWeblinks(result, reWeblink);
 
     logMatches(Q_FUNC_INFO, "reSchemeMissing", reSchemeMissing, result);
-    result.replace(reSchemeMissing, QLatin1String(s_schemeMissingReplacement));
+    // Every match starts with the tag.
+    if (result.contains(QLatin1String("<a")))
+        result = addMissingSchemes(result, reSchemeMissing);
 
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << result;
     return result;
