@@ -90,6 +90,24 @@ void tst_MessageText::conversion_data()
                                               << "javascript:alert(1)";
     QTest::newRow("no host") << "http://localhost/x"
                              << "http://localhost/x";
+
+    // Dotted words that only look like the start of a link.
+    QTest::newRow("numbers and abbreviations") << "2.5km and v1.2.3 e.g. this"
+                                               << "2.5km and v1.2.3 e.g. this";
+    QTest::newRow("two letters after one dot") << "x.co"
+                                               << "x.co";
+    QTest::newRow("after other punctuation") << "(see)www.example.com"
+                                             << "(see)www.example.com";
+    QTest::newRow("after a no-break space")
+        << QStringLiteral("x\u00a0www.example.com")
+        << QStringLiteral("x\u00a0") + anchor("http://www.example.com", "www.example.com");
+    QTest::newRow("known top-level name after one label")
+        << "example.travel/x" << anchor("http://example.travel/x", "example.travel/x");
+    QTest::newRow("known name starting a longer one")
+        << "so.museumx" << anchor("http://so.museumx", "so.museumx");
+    QTest::newRow("three short labels") << "go to e.g.com now"
+                                        << "go to " + anchor("http://e.g.com", "e.g.com") + " now";
+    QTest::newRow("three labels, letters last") << "a.b.cd" << anchor("http://a.b.cd", "a.b.cd");
 }
 
 void tst_MessageText::conversion()

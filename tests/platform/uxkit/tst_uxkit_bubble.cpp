@@ -66,6 +66,7 @@ private slots:
     void replacedWidgetsAreDetachedNotDeleted();
     void deletedChildLeavesTheBubble();
     void childSizeChangeReachesTheList();
+    void childrenFollowContentAtTheSameSize();
     void avatarKeepsItsSizeBesideTheFrame();
     void rigidWideContentIsScaledIntoTheFrame();
     void tapEmitsBubbleClicked();
@@ -262,6 +263,21 @@ void TestUxBubble::childSizeChangeReachesTheList()
     QTRY_VERIFY(bubble->geometry().height() > before);
     QVERIFY(central->geometry().height() > centralBefore);
     QTRY_COMPARE(below->geometry().top(), bubble->geometry().bottom());
+}
+
+void TestUxBubble::childrenFollowContentAtTheSameSize()
+{
+    // Room to spare, so no resize comes to move the children.
+    UxBubbleItem *bubble = showBubble(400);
+    bubble->resize(400, 600);
+    auto *central = new UxLabel(QStringLiteral("below the message"));
+    bubble->setCentralWidget(central);
+    QTRY_VERIFY(central->geometry().width() > 0);
+    const qreal top = central->geometry().top();
+
+    bubble->setMessage(s_longText);
+    QTRY_VERIFY(central->geometry().top() > top);
+    QCOMPARE(bubble->size(), QSizeF(400, 600));
 }
 
 void TestUxBubble::avatarKeepsItsSizeBesideTheFrame()

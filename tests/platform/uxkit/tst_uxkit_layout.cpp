@@ -50,6 +50,7 @@ private slots:
 
     void linearInsertionOrder();
     void linearColumnGeometry();
+    void joiningWidgetGetsTheColumnWidthAtOnce();
     void linearRowSharesWidth();
     void policyRemovalKeepsItem();
     void policyRemovalKeepsOwnerHiddenWidgetsHidden();
@@ -153,6 +154,25 @@ void TestUxLayout::linearColumnGeometry()
 
     const QSizeF hint = m_layout->effectiveSizeHint(Qt::PreferredSize, QSizeF(300, -1));
     QCOMPARE(hint.height(), 7 + 20 + 5 + 30 + 5 + 40 + 0.0);
+}
+
+void TestUxLayout::joiningWidgetGetsTheColumnWidthAtOnce()
+{
+    auto *policy = new UxLinearLayoutPolicy(m_layout, Qt::Vertical);
+    policy->setContentsMargins(3, 7, 11, 0);
+    policy->addItem(new UxWidget);
+    settle();
+
+    // Before the next layout pass, so what it shows is measured at that width.
+    auto *late = new UxWidget;
+    policy->insertItem(0, late);
+    QCOMPARE(late->size().width(), 286.0);
+    UxWidget *aligned = fixedWidget(50, 30);
+    policy->addItem(aligned, Qt::AlignHCenter);
+    QCOMPARE(aligned->size().width(), 50.0);
+
+    settle();
+    QCOMPARE(late->geometry().width(), 286.0);
 }
 
 void TestUxLayout::linearRowSharesWidth()
