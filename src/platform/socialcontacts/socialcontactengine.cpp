@@ -1,5 +1,6 @@
 #include "socialcontactengine.h"
 
+#include "socialcontactfields.h"
 #include "socialpersoncontact.h"
 
 #include <socialdatastore.h>
@@ -7,6 +8,8 @@
 
 #include <QPointer>
 #include <QSet>
+#include <QtContacts/QContactDetailFilter>
+#include <QtContacts/QContactOnlineAccount>
 
 using namespace QtContacts;
 
@@ -94,8 +97,8 @@ QList<QContact> SocialContactEngine::contacts(const QContactFilter &filter,
     // Contacts are small, so the hint's narrowing is not worth honouring.
     Q_UNUSED(fetchHint)
     QList<QContact> found;
-    const QList<QContact> all = allContacts();
-    for (const QContact &contact : all) {
+    const QList<QContact> candidates = candidatesFor(filter);
+    for (const QContact &contact : candidates) {
         if (testFilter(filter, contact)) {
             addSorted(&found, contact, sortOrders);
         }
@@ -204,18 +207,39 @@ bool SocialContactEngine::waitForRequestFinished(QContactAbstractRequest *reques
 
 QList<QContact> SocialContactEngine::allContacts() const
 {
-    QList<QContact> all;
-    const QList<SocialNetworkPerson> persons =
-        SocialProviderManager::instance()->store()->persons();
+    return contactsOf(SocialProviderManager::instance()->store()->persons());
+}
+
+QList<QContact> SocialContactEngine::contactsOf(const QList<SocialNetworkPerson> &persons) const
+{
+    QList<QContact> contacts;
     for (const SocialNetworkPerson &person : persons) {
         if (person.id().isEmpty()) {
             continue;
         }
         const QContactId id =
             contactId(SocialPersonContact::localId(person.parentAccount(), person.id()));
-        all.append(SocialPersonContact::contact(person, id));
+        contacts.append(SocialPersonContact::contact(person, id));
     }
-    return all;
+    return contacts;
+}
+
+QList<QContact> SocialContactEngine::candidatesFor(const QContactFilter &filter) const
+{
+    // The lookup of a person id, exactly: only the persons with that id can
+    // match, so only their contacts are built. The filter still decides.
+    if (filter.type() == QContactFilter::ContactDetailFilter) {
+        const QContactDetailFilter detailFilter(filter);
+        if (detailFilter.detailType() == QContactOnlineAccount::Type &&
+            detailFilter.detailField() == SocialContactFields::FieldSocialProviderId &&
+            detailFilter.matchFlags() ==
+                (QContactFilter::MatchExactly | QContactFilter::MatchCaseSensitive) &&
+            detailFilter.value().userType() == QMetaType::QString) {
+            return contactsOf(SocialProviderManager::instance()->store()->personsWithId(
+                detailFilter.value().toString()));
+        }
+    }
+    return allContacts();
 }
 
 void SocialContactEngine::finishRequest(QContactAbstractRequest *request)

@@ -6,6 +6,8 @@
 #include <QMap>
 #include <QtContacts/QContactManagerEngine>
 
+#include <socialnetworkperson.h>
+
 // Read-only contacts backend over the social provider's persons: one contact
 // per (account id, person id). Asynchronous requests finish on a later turn
 // of the event loop of the thread the request lives in.
@@ -46,6 +48,8 @@ public:
 
 private:
     QList<QtContacts::QContact> allContacts() const;
+    QList<QtContacts::QContact> contactsOf(const QList<SocialNetworkPerson> &persons) const;
+    QList<QtContacts::QContact> candidatesFor(const QtContacts::QContactFilter &filter) const;
     void finishRequest(QtContacts::QContactAbstractRequest *request);
     void onProviderChanged();
 

@@ -135,6 +135,15 @@ void tst_SocialProviderStore::personsReplaceOrMerge()
     store()->updatePersons({change});
     QCOMPARE(store()->person("fb", "ann"), change);
     QCOMPARE(ids(store()->persons("fb")), QStringList({"ann", "bob"}));
+
+    // One id in several accounts: in the order stored, whatever the accounts.
+    store()->updatePersons({person("tw", "bob", "Bobby"), person("ab", "bob", "Robert")});
+    const QList<SocialNetworkPerson> bobs = store()->personsWithId("bob");
+    QCOMPARE(bobs.size(), 3);
+    QCOMPARE(bobs.at(0).parentAccount(), QString("fb"));
+    QCOMPARE(bobs.at(1).parentAccount(), QString("tw"));
+    QCOMPARE(bobs.at(2).property(SocialNetworkPerson::FirstName), QString("Robert"));
+    QVERIFY(store()->personsWithId("Bob").isEmpty());
 }
 
 void tst_SocialProviderStore::recordsWithoutIdsAreNotStored()

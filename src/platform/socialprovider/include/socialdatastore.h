@@ -63,6 +63,8 @@ public:
                        const QList<QString> &updatedProperties = QList<QString>());
     QList<SocialNetworkPerson> persons(const QString &accountId = QString()) const;
     SocialNetworkPerson person(const QString &accountId, const QString &personId) const;
+    // The persons with this id in any account, in the order they were stored.
+    QList<SocialNetworkPerson> personsWithId(const QString &personId) const;
 
     // Stores an activity silently, as if it had been on the server all along.
     void insertActivity(

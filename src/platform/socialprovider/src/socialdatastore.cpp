@@ -240,6 +240,16 @@ SocialNetworkPerson SocialDataStore::person(const QString &accountId, const QStr
     return m_persons.value(Key(accountId, personId));
 }
 
+QList<SocialNetworkPerson> SocialDataStore::personsWithId(const QString &personId) const
+{
+    QList<SocialNetworkPerson> result;
+    for (const Key &key : m_personOrder) {
+        if (key.second == personId)
+            result.append(m_persons.value(key));
+    }
+    return result;
+}
+
 void SocialDataStore::insertActivity(const SocialActivity &activity,
                                      SocialProviderTimeline::TimelineType timeline)
 {
