@@ -98,6 +98,7 @@ private:
     bool m_pressed = false;
     bool m_relayoutPosted = false;
     bool m_childLeft = false;
+    bool m_hiding = false;
 };
 
 #endif // UXBUBBLEITEM_H

@@ -10,6 +10,7 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScopedValueRollback>
 
 #include <QWidget>
 #include <algorithm>
@@ -325,9 +326,9 @@ QSizeF UxBubbleItem::sizeHint(Qt::SizeHint which, const QSizeF &constraint) cons
 void UxBubbleItem::updateGeometry()
 {
     // Outside a layout Qt resizes a widget at once to keep it within its
-    // bounds, which measures all its content: wasted on a hidden bubble,
-    // such as one just taken out of a list to be deleted.
-    if (!parentLayoutItem() && !isVisible()) {
+    // bounds, which measures all its content: wasted on a bubble being
+    // hidden, such as one just taken out of a list to be deleted.
+    if (!parentLayoutItem() && (m_hiding || !isVisible())) {
         QGraphicsLayoutItem::updateGeometry();
         return;
     }
@@ -400,6 +401,10 @@ QVariant UxBubbleItem::itemChange(GraphicsItemChange change, const QVariant &val
         scheduleRelayout();
     } else if (change == ItemVisibleHasChanged && value.toBool()) {
         relayoutChildren();
+    } else if (change == ItemVisibleChange && !value.toBool()) {
+        // Qt updates the geometry of a widget it is about to hide.
+        const QScopedValueRollback<bool> hiding(m_hiding, true);
+        return UxWidget::itemChange(change, value);
     }
     return UxWidget::itemChange(change, value);
 }
