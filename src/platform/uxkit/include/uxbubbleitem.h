@@ -4,6 +4,7 @@
 #include "uxwidget.h"
 
 #include <QList>
+#include <QPainterPath>
 #include <QPointer>
 #include <QScopedPointer>
 
@@ -85,6 +86,7 @@ private:
     void release(QGraphicsWidget *widget);
     QFont footerFont() const;
     void paintFooter(QPainter *painter, const QRectF &area) const;
+    QPainterPath framePath(const Geometry &geometry) const;
 
     QString m_senderName;
     QScopedPointer<UxTextBlock> m_message;
@@ -95,6 +97,9 @@ private:
     QPointer<QGraphicsWidget> m_centralWidget;
     QList<QPointer<QGraphicsWidget>> m_informationWidgets;
     QString m_pressedAnchor;
+    mutable QPainterPath m_framePath;
+    mutable QRectF m_framePathFrame;
+    mutable QRectF m_framePathAvatar;
     bool m_pressed = false;
     bool m_relayoutPosted = false;
     bool m_childLeft = false;

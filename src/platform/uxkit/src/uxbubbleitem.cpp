@@ -421,21 +421,12 @@ void UxBubbleItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QW
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
 
-    QPainterPath frame;
-    frame.addRoundedRect(geometry.frame.adjusted(0.5, 0.5, -0.5, -0.5), s_radius, s_radius);
-    if (m_avatar) {
-        // The tail points at the avatar.
-        const qreal tip = geometry.avatar.top() + geometry.avatar.height() / 3;
-        QPainterPath tail;
-        tail.moveTo(geometry.frame.left() + 1, tip - s_tail / 2);
-        tail.lineTo(geometry.frame.left() - s_tail + 1, tip);
-        tail.lineTo(geometry.frame.left() + 1, tip + s_tail / 2);
-        tail.closeSubpath();
-        frame = frame.united(tail);
-    }
-    painter->setPen(QPen(s_borderColor, 1));
+    // A cosmetic pen takes Qt's fast path for thin lines.
+    QPen border(s_borderColor, 1);
+    border.setCosmetic(true);
+    painter->setPen(border);
     painter->setBrush(m_pressed ? s_pressedColor : s_frameColor);
-    painter->drawPath(frame);
+    painter->drawPath(framePath(geometry));
 
     if (!geometry.name.isEmpty()) {
         painter->setFont(boldFont(font()));
@@ -450,6 +441,31 @@ void UxBubbleItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QW
     if (!geometry.footer.isEmpty())
         paintFooter(painter, geometry.footer);
     painter->restore();
+}
+
+// The outline, tail included, as one path: built again only when the frame
+// or the avatar moved, since uniting paths costs more than drawing them.
+QPainterPath UxBubbleItem::framePath(const Geometry &geometry) const
+{
+    if (geometry.frame == m_framePathFrame && geometry.avatar == m_framePathAvatar &&
+        !m_framePath.isEmpty())
+        return m_framePath;
+    QPainterPath frame;
+    frame.addRoundedRect(geometry.frame.adjusted(0.5, 0.5, -0.5, -0.5), s_radius, s_radius);
+    if (m_avatar) {
+        // The tail points at the avatar.
+        const qreal tip = geometry.avatar.top() + geometry.avatar.height() / 3;
+        QPainterPath tail;
+        tail.moveTo(geometry.frame.left() + 1, tip - s_tail / 2);
+        tail.lineTo(geometry.frame.left() - s_tail + 1, tip);
+        tail.lineTo(geometry.frame.left() + 1, tip + s_tail / 2);
+        tail.closeSubpath();
+        frame = frame.united(tail);
+    }
+    m_framePath = frame;
+    m_framePathFrame = geometry.frame;
+    m_framePathAvatar = geometry.avatar;
+    return frame;
 }
 
 void UxBubbleItem::paintFooter(QPainter *painter, const QRectF &area) const
