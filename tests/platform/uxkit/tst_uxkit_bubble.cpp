@@ -67,6 +67,7 @@ private slots:
     void deletedChildLeavesTheBubble();
     void childSizeChangeReachesTheList();
     void childrenFollowContentAtTheSameSize();
+    void textFollowsTheFont();
     void avatarKeepsItsSizeBesideTheFrame();
     void rigidWideContentIsScaledIntoTheFrame();
     void tapEmitsBubbleClicked();
@@ -278,6 +279,31 @@ void TestUxBubble::childrenFollowContentAtTheSameSize()
     bubble->setMessage(s_longText);
     QTRY_VERIFY(central->geometry().top() > top);
     QCOMPARE(bubble->size(), QSizeF(400, 600));
+}
+
+void TestUxBubble::textFollowsTheFont()
+{
+    // Set before joining a scene, then changed inside it: the text is
+    // measured anew each time.
+    auto *bubble = new UxBubbleItem;
+    bubble->setMessage(s_longText);
+    auto *label = new UxLabel(s_longText);
+    const qreal bubbleBefore = heightAt(bubble, 300);
+    const qreal labelBefore = heightAt(label, 300);
+    const QFont normal = bubble->font();
+    QFont bigger = normal;
+    bigger.setPixelSize(3 * QFontInfo(normal).pixelSize());
+    bubble->setFont(bigger);
+    label->setFont(bigger);
+    m_view->scene()->addItem(bubble);
+    m_view->scene()->addItem(label);
+    QTRY_VERIFY(heightAt(bubble, 300) > bubbleBefore);
+    QTRY_VERIFY(heightAt(label, 300) > labelBefore);
+
+    bubble->setFont(normal);
+    label->setFont(normal);
+    QCOMPARE(heightAt(bubble, 300), bubbleBefore);
+    QCOMPARE(heightAt(label, 300), labelBefore);
 }
 
 void TestUxBubble::avatarKeepsItsSizeBesideTheFrame()
