@@ -76,10 +76,8 @@ private slots:
     void parentActivityIdRule();
     void activityTypeRule_data();
     void activityTypeRule();
-    void afterRuleIsStrict_data();
-    void afterRuleIsStrict();
-    void beforeRuleIsStrict_data();
-    void beforeRuleIsStrict();
+    void timeRulesAreStrict_data();
+    void timeRulesAreStrict();
     void accountsRule();
     void ownerPersonsRule();
     void ownActivities();
@@ -288,55 +286,36 @@ void tst_FeedFilters::activityTypeRule()
     QCOMPARE(log.count(drop.arg(type)), passes ? 0 : 1);
 }
 
-void tst_FeedFilters::afterRuleIsStrict_data()
+void tst_FeedFilters::timeRulesAreStrict_data()
 {
+    QTest::addColumn<QString>("rule");
     QTest::addColumn<QDateTime>("start");
     QTest::addColumn<bool>("passes");
-    QTest::newRow("equal") << at(11) << false;
-    QTest::newRow("earlier") << at(10, 59) << false;
-    QTest::newRow("later") << at(11, 1) << true;
+    QTest::newRow("after, equal") << "after" << at(11) << false;
+    QTest::newRow("after, earlier") << "after" << at(10, 59) << false;
+    QTest::newRow("after, later") << "after" << at(11, 1) << true;
+    QTest::newRow("before, equal") << "before" << at(11) << false;
+    QTest::newRow("before, later") << "before" << at(11, 1) << false;
+    QTest::newRow("before, earlier") << "before" << at(10, 59) << true;
 }
 
-void tst_FeedFilters::afterRuleIsStrict()
+void tst_FeedFilters::timeRulesAreStrict()
 {
+    QFETCH(QString, rule);
     QFETCH(QDateTime, start);
     QFETCH(bool, passes);
     ListeningFeed feed;
-    feed.setAfterFilter(at(11));
+    if (rule == QLatin1String("after"))
+        feed.setAfterFilter(at(11));
+    else
+        feed.setBeforeFilter(at(11));
 
     const LogCatcher log;
     deliver(activity("acc1", "a1", start));
     QCOMPARE(feed.count(), passes ? 1u : 0u);
     QCOMPARE(log.count(QStringLiteral("  * dropping \"a1\" ( QDateTime(") +
-                       start.toString("yyyy-MM-dd hh:mm") +
-                       ":00.000 UTC Qt::UTC) ) due to after filter "
-                       "QDateTime(2024-05-14 11:00:00.000 UTC Qt::UTC)"),
-             passes ? 0 : 1);
-}
-
-void tst_FeedFilters::beforeRuleIsStrict_data()
-{
-    QTest::addColumn<QDateTime>("start");
-    QTest::addColumn<bool>("passes");
-    QTest::newRow("equal") << at(11) << false;
-    QTest::newRow("later") << at(11, 1) << false;
-    QTest::newRow("earlier") << at(10, 59) << true;
-}
-
-void tst_FeedFilters::beforeRuleIsStrict()
-{
-    QFETCH(QDateTime, start);
-    QFETCH(bool, passes);
-    ListeningFeed feed;
-    feed.setBeforeFilter(at(11));
-
-    const LogCatcher log;
-    deliver(activity("acc1", "a1", start));
-    QCOMPARE(feed.count(), passes ? 1u : 0u);
-    QCOMPARE(log.count(QStringLiteral("  * dropping \"a1\" ( QDateTime(") +
-                       start.toString("yyyy-MM-dd hh:mm") +
-                       ":00.000 UTC Qt::UTC) ) due to before filter "
-                       "QDateTime(2024-05-14 11:00:00.000 UTC Qt::UTC)"),
+                       start.toString("yyyy-MM-dd hh:mm") + ":00.000 UTC Qt::UTC) ) due to " +
+                       rule + " filter QDateTime(2024-05-14 11:00:00.000 UTC Qt::UTC)"),
              passes ? 0 : 1);
 }
 
