@@ -60,7 +60,6 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;
-    void updateGeometry() override;
 
 signals:
     void bubbleClicked();
@@ -103,7 +102,6 @@ private:
     bool m_pressed = false;
     bool m_relayoutPosted = false;
     bool m_childLeft = false;
-    bool m_hiding = false;
 };
 
 #endif // UXBUBBLEITEM_H

@@ -19,6 +19,8 @@ public:
     QString styleName() const;
     void setStyleName(const QString &styleName);
 
+    void updateGeometry() override;
+
 protected:
     void changeEvent(QEvent *event) override;
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
@@ -26,6 +28,7 @@ protected:
 private:
     QString m_styleName;
     bool m_shown = true;
+    bool m_hiding = false;
 };
 
 #endif // UXWIDGET_H

@@ -10,7 +10,6 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScopedValueRollback>
 
 #include <QWidget>
 #include <algorithm>
@@ -323,18 +322,6 @@ QSizeF UxBubbleItem::sizeHint(Qt::SizeHint which, const QSizeF &constraint) cons
     }
 }
 
-void UxBubbleItem::updateGeometry()
-{
-    // Outside a layout Qt resizes a widget at once to keep it within its
-    // bounds, which measures all its content: wasted on a bubble being
-    // hidden, such as one just taken out of a list to be deleted.
-    if (!parentLayoutItem() && (m_hiding || !isVisible())) {
-        QGraphicsLayoutItem::updateGeometry();
-        return;
-    }
-    UxWidget::updateGeometry();
-}
-
 void UxBubbleItem::contentChanged()
 {
     updateGeometry();
@@ -401,10 +388,6 @@ QVariant UxBubbleItem::itemChange(GraphicsItemChange change, const QVariant &val
         scheduleRelayout();
     } else if (change == ItemVisibleHasChanged && value.toBool()) {
         relayoutChildren();
-    } else if (change == ItemVisibleChange && !value.toBool()) {
-        // Qt updates the geometry of a widget it is about to hide.
-        const QScopedValueRollback<bool> hiding(m_hiding, true);
-        return UxWidget::itemChange(change, value);
     }
     return UxWidget::itemChange(change, value);
 }

@@ -195,12 +195,8 @@ void UxLayout::releaseItem(QGraphicsLayoutItem *item)
         return;
     // A widget that is being destroyed has already lost its parent item, and
     // must not be touched beyond this point.
-    if (widget->parentItem()) {
-        // Qt shrinks a hidden widget to its preferred size unless it counts
-        // as explicitly resized, measuring all its content on the way out.
-        widget->setAttribute(Qt::WA_Resized);
+    if (widget->parentItem())
         widget->hide();
-    }
     widget->deleteLater();
 }
 

@@ -3,6 +3,7 @@
 #include "uxlayout.h"
 
 #include <QEvent>
+#include <QScopedValueRollback>
 
 UxWidget::UxWidget(QGraphicsItem *parent) : QGraphicsWidget(parent) {}
 
@@ -27,6 +28,19 @@ void UxWidget::setStyleName(const QString &styleName)
     update();
 }
 
+void UxWidget::updateGeometry()
+{
+    // Outside a layout Qt resizes a widget at once to keep it within its
+    // bounds, which measures all its content: wasted while it is hidden or
+    // being hidden, as one just taken out of a list to be deleted. Showing
+    // it updates the geometry again.
+    if (!parentLayoutItem() && (m_hiding || !isVisible())) {
+        QGraphicsLayoutItem::updateGeometry();
+        return;
+    }
+    QGraphicsWidget::updateGeometry();
+}
+
 void UxWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange)
@@ -44,6 +58,11 @@ QVariant UxWidget::itemChange(GraphicsItemChange change, const QVariant &value)
             m_shown = shown;
             updateGeometry();
         }
+    }
+    if (change == ItemVisibleChange && !value.toBool()) {
+        // Qt updates the geometry of a widget it is about to hide.
+        const QScopedValueRollback<bool> hiding(m_hiding, true);
+        return QGraphicsWidget::itemChange(change, value);
     }
     return QGraphicsWidget::itemChange(change, value);
 }
