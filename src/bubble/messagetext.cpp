@@ -42,16 +42,15 @@ void logMatches(const char *function, const char *label, const QRegExp &pattern,
 }
 
 // Letters, digits, '_' and '-' are label characters; with "?%=&/.:#;"
-// they are the characters a link is made of.
-enum CharacterClass : quint8 { Other = 0, Link = 1, Label = 3 };
+// they are the characters a link is made of. Each class holds the bits of
+// the wider ones; any other character is 0.
+enum CharacterClass : quint8 { Link = 1, Label = 3, Letter = 7 };
 
 constexpr std::array<quint8, 128> characterClasses()
 {
     std::array<quint8, 128> classes{};
     for (int c = 'a'; c <= 'z'; ++c)
-        classes[c] = Label;
-    for (int c = 'A'; c <= 'Z'; ++c)
-        classes[c] = Label;
+        classes[c] = classes[c - 'a' + 'A'] = Letter;
     for (int c = '0'; c <= '9'; ++c)
         classes[c] = Label;
     classes['_'] = classes['-'] = Label;
@@ -62,14 +61,10 @@ constexpr std::array<quint8, 128> characterClasses()
 
 constexpr std::array<quint8, 128> s_characterClasses = characterClasses();
 
-bool isLabelCharacter(QChar c)
+bool isOf(QChar c, CharacterClass characterClass)
 {
-    return c.unicode() < 128 && s_characterClasses[c.unicode()] == Label;
-}
-
-bool isLinkCharacter(QChar c)
-{
-    return c.unicode() < 128 && (s_characterClasses[c.unicode()] & Link);
+    return c.unicode() < 128 &&
+           (s_characterClasses[c.unicode()] & characterClass) == characterClass;
 }
 
 // The top-level names a link without a scheme may end in, as the pattern
@@ -80,18 +75,6 @@ QStringList knownTopLevelNames()
     const int start = pattern.indexOf(QLatin1String("(?=")) + 3;
     return pattern.mid(start, pattern.indexOf(QLatin1Char(')'), start) - start)
         .split(QLatin1Char('|'));
-}
-
-bool startsWithLetters(const QStringRef &text, int count)
-{
-    if (text.size() < count)
-        return false;
-    for (int i = 0; i < count; ++i) {
-        const ushort u = text.at(i).unicode();
-        if (!((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z')))
-            return false;
-    }
-    return true;
 }
 
 // Whether a run of link characters can start with a web link: with the
@@ -107,7 +90,7 @@ bool mayStartLink(const QStringRef &run)
     int position = 0;
     for (;;) {
         const int labelStart = position;
-        while (position < run.size() && isLabelCharacter(run.at(position)))
+        while (position < run.size() && isOf(run.at(position), Label))
             ++position;
         if (position == labelStart || position == run.size() ||
             run.at(position) != QLatin1Char('.'))
@@ -115,7 +98,7 @@ bool mayStartLink(const QStringRef &run)
         ++position;
         ++labels;
         const QStringRef rest = run.mid(position);
-        if (labels >= 2 && startsWithLetters(rest, 2))
+        if (labels >= 2 && rest.size() >= 2 && isOf(rest.at(0), Letter) && isOf(rest.at(1), Letter))
             return true;
         for (const QString &name : s_topLevelNames) {
             if (rest.startsWith(name))
@@ -135,12 +118,12 @@ QString replaceWeblinks(const QString &text, const QRegExp &weblink)
     int copied = 0;
     int position = 0;
     while (position < text.size()) {
-        if (!isLinkCharacter(text.at(position))) {
+        if (!isOf(text.at(position), Link)) {
             ++position;
             continue;
         }
         int end = position;
-        while (end < text.size() && isLinkCharacter(text.at(end)))
+        while (end < text.size() && isOf(text.at(end), Link))
             ++end;
         if (!mayStartLink(text.midRef(position, end - position))) {
             position = end;
