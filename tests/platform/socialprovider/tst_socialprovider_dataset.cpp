@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace SocialTest;
 
 namespace {
@@ -67,6 +69,7 @@ private slots:
     void loadReplacesDataAndInitializesOnce();
     void badFileIsRefusedWhole_data();
     void badFileIsRefusedWhole();
+    void unreadableFileIsRefused_data();
     void unreadableFileIsRefused();
     void loadJsonTellsWhy();
     void damagedInputNeverCorruptsTheStore();
@@ -318,6 +321,24 @@ void tst_SocialProviderDataSet::badFileIsRefusedWhole_data()
     QTest::newRow("media not object")
         << withActivity(activity + R"(, "attachment": {"media": ["x.jpg"]})")
         << "activities\\[0\\]\\.attachment\\.media\\[0\\]: expected an object";
+    QTest::newRow("section given twice")
+        << document(R"("activities": [{"id": "p", "account": "a", "type": "post",
+                                        "ageSeconds": 5}], "activities": [])")
+        << "duplicate field \"activities\"$";
+    QTest::newRow("field given twice deep down")
+        << withActivity(activity + R"(, "attachment": {"media": [{"image": "a.jpg"},
+                                  {"type": "image", "image": "b.jpg", "image": "c.jpg"}]})")
+        << "activities\\[0\\]\\.attachment\\.media\\[1\\]: duplicate field \"image\"$";
+    QTest::newRow("field given twice, once escaped")
+        << withActivity(activity + R"(, "description": "x", "descr\u0069ption": "y")")
+        << "activities\\[0\\]: duplicate field \"description\"$";
+    QTest::newRow("equal keys in different objects, then twice in one")
+        << document(R"("persons": [{"id": "ann", "account": "a"}, {"id": "bo", "account": "a",
+                                    "firstName": "B", "lastName": "O", "firstName": "C"}])")
+        << "persons\\[1\\]: duplicate field \"firstName\"$";
+    QTest::newRow("key text inside a value")
+        << document(R"("persons": [{"id": "\"id\": [{", "account": "a", "id": "x"}])")
+        << "persons\\[0\\]: duplicate field \"id\"$";
 }
 
 void tst_SocialProviderDataSet::badFileIsRefusedWhole()
@@ -341,19 +362,42 @@ void tst_SocialProviderDataSet::badFileIsRefusedWhole()
     QVERIFY(!store()->isInitialized());
 }
 
+void tst_SocialProviderDataSet::unreadableFileIsRefused_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("problem");
+    const QString pipe = m_dir.filePath("pipe.json");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString pipeLink = m_dir.filePath("pipe-link.json");
+    const QString deviceLink = m_dir.filePath("device-link.json");
+    QVERIFY(QFile::link(pipe, pipeLink) && QFile::link("/dev/zero", deviceLink));
+    // Sparse: past the limit without taking the room.
+    const QString large = write("large.json", document(R"("persons": [])"));
+    QVERIFY(QFile::resize(large, 16 * 1024 * 1024 + 1));
+    const QString fits = write("fits.json", document(R"("persons": [])"));
+    QVERIFY(QFile::resize(fits, 16 * 1024 * 1024));
+
+    QTest::newRow("missing") << m_dir.filePath("missing.json") << "No such file";
+    QTest::newRow("directory") << m_dir.path() << "not a regular file$";
+    QTest::newRow("named pipe") << pipe << "not a regular file$";
+    QTest::newRow("link to a named pipe") << pipeLink << "not a regular file$";
+    QTest::newRow("endless device") << "/dev/zero"
+                                    << "not a regular file$";
+    QTest::newRow("link to a device") << deviceLink << "not a regular file$";
+    QTest::newRow("above the size limit") << large << "larger than 16 MiB$";
+    // Read, then refused for what it holds: the padding is not JSON.
+    QTest::newRow("at the size limit") << fits << "not valid JSON";
+}
+
 void tst_SocialProviderDataSet::unreadableFileIsRefused()
 {
+    QFETCH(QString, path);
+    QFETCH(QString, problem);
     store()->addAccount(account("keep", "svc", "me"));
-    const QString missing = m_dir.filePath("missing.json");
     QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("^Refusing data set file \"%1\": .+")
-                                                .arg(QRegularExpression::escape(missing))));
-    QVERIFY(!store()->loadFile(missing));
-
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("^Refusing data set file \"%1\": .+")
-                                                .arg(QRegularExpression::escape(m_dir.path()))));
-    QVERIFY(!store()->loadFile(m_dir.path()));
+                         QRegularExpression(QStringLiteral("^Refusing data set file \"%1\": %2")
+                                                .arg(QRegularExpression::escape(path), problem)));
+    QVERIFY(!store()->loadFile(path));
 
     QCOMPARE(store()->accounts().size(), 1);
     QVERIFY(!store()->isInitialized());

@@ -23,9 +23,10 @@ class SocialProviderManager;
 class SOCIALPROVIDER_EXPORT SocialDataStore
 {
 public:
-    // Replaces all data with the data-set file's. A file that cannot be read
-    // or is malformed is refused whole with a warning naming the file and
-    // the problem; nothing of it is loaded and false is returned.
+    // Replaces all data with the data-set file's. A file that cannot be read,
+    // is not a regular file, is larger than 16 MiB or is malformed is refused
+    // whole with a warning naming the file and the problem; nothing of it is
+    // loaded and false is returned.
     bool loadFile(const QString &path);
     // As loadFile, from JSON text; relative image paths resolve against
     // baseDir. On failure *error (if given) says why.

@@ -37,17 +37,19 @@ SocialDataSetParser::SocialDataSetParser(const QString &baseDir, const QDateTime
 bool SocialDataSetParser::parse(const QByteArray &json)
 {
     clear();
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
-    bool ok = false;
-    if (parseError.error != QJsonParseError::NoError)
-        fail(QString(), QStringLiteral("not valid JSON (%1 at offset %2)")
-                            .arg(parseError.errorString())
-                            .arg(parseError.offset));
-    else if (!document.isObject())
-        fail(QString(), QStringLiteral("the document is not a JSON object"));
-    else
-        ok = parseDocument(document.object());
+    bool ok = checkUniqueKeys(json);
+    if (ok) {
+        QJsonParseError parseError;
+        const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+        if (parseError.error != QJsonParseError::NoError)
+            ok = fail(QString(), QStringLiteral("not valid JSON (%1 at offset %2)")
+                                     .arg(parseError.errorString())
+                                     .arg(parseError.offset));
+        else if (!document.isObject())
+            ok = fail(QString(), QStringLiteral("the document is not a JSON object"));
+        else
+            ok = parseDocument(document.object());
+    }
     if (!ok) {
         const QString error = m_error;
         clear();

@@ -44,6 +44,7 @@ private:
     using Names = QList<QPair<QString, int>>;
 
     void clear();
+    bool checkUniqueKeys(const QByteArray &json);
     bool parseDocument(const QJsonObject &root);
     bool parseService(const QJsonObject &object, const QString &path);
     bool parseAccount(const QJsonObject &object, const QString &path);

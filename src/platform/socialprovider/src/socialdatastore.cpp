@@ -11,22 +11,41 @@
 
 #include <algorithm>
 
+namespace {
+
+// Far beyond any real data set, and small enough to read and parse at once.
+const qint64 s_maxFileSize = 16 * 1024 * 1024;
+
+} // namespace
+
 SocialDataStore::SocialDataStore(SocialProviderManager *manager) : m_manager(manager) {}
 
 bool SocialDataStore::loadFile(const QString &path)
 {
+    const auto refuse = [&path](const QString &problem) {
+        qWarning().noquote()
+            << QStringLiteral("Refusing data set file \"%1\": %2").arg(path, problem);
+        return false;
+    };
+    const QString tooLarge =
+        QStringLiteral("larger than %1 MiB").arg(s_maxFileSize / (1024 * 1024));
+    // Only a regular file, links followed: a pipe would block the open and a
+    // device may never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return refuse(QStringLiteral("not a regular file"));
+    if (info.size() > s_maxFileSize)
+        return refuse(tooLarge);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning().noquote()
-            << QStringLiteral("Refusing data set file \"%1\": %2").arg(path, file.errorString());
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString());
+    // Read no more than the limit allows, should the file have grown since.
+    const QByteArray json = file.read(s_maxFileSize + 1);
+    if (json.size() > s_maxFileSize)
+        return refuse(tooLarge);
     QString error;
-    if (!replaceWithJson(file.readAll(), QFileInfo(path).absolutePath(), &error)) {
-        qWarning().noquote()
-            << QStringLiteral("Refusing data set file \"%1\": %2").arg(path, error);
-        return false;
-    }
+    if (!replaceWithJson(json, info.absolutePath(), &error))
+        return refuse(error);
     return true;
 }
 
