@@ -1,3 +1,3 @@
 #include "logging.h"
 
-Q_LOGGING_CATEGORY(lcDavovadezed, "davovadezed")
+Q_LOGGING_CATEGORY(lcDavovadezed, "davovadezed", QtWarningMsg)

@@ -3,8 +3,9 @@
 
 #include <QLoggingCategory>
 
-// Every line the library writes goes to this category, so an application can
-// silence the chatter with QT_LOGGING_RULES="davovadezed.debug=false".
+// Every line the library writes goes to this category. Its debug lines carry
+// addresses and post texts, so they are off unless the application asks for
+// them with QT_LOGGING_RULES="davovadezed.debug=true".
 Q_DECLARE_LOGGING_CATEGORY(lcDavovadezed)
 
 #endif // DAVOVADEZED_LOGGING_H

@@ -1,7 +1,12 @@
 #include "bubbletestsupport.h"
+#include "debuglog.h"
+
+#include "anchorpoint.h"
 
 #include <activitybubble.h>
 
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QLoggingCategory>
 
 using namespace BubbleFixtures;
@@ -10,6 +15,8 @@ namespace {
 
 const QString s_convert =
     QStringLiteral("static QString ActivityBubblePrivate::convertToHtml(const QString&)");
+const QString s_linkActivated =
+    QStringLiteral("void ActivityBubblePrivate::onLinkActivated(const QString&)");
 
 // The message a bubble shows for a description.
 QString shown(const QString &description)
@@ -35,6 +42,8 @@ private slots:
     void conversion_data();
     void conversion();
     void conversionIsLogged();
+    void linksOpenOnATap_data();
+    void linksOpenOnATap();
     void hostileTextIsConverted_data();
     void hostileTextIsConverted();
 };
@@ -108,6 +117,27 @@ void tst_MessageText::conversion_data()
     QTest::newRow("three short labels") << "go to e.g.com now"
                                         << "go to " + anchor("http://e.g.com", "e.g.com") + " now";
     QTest::newRow("three labels, letters last") << "a.b.cd" << anchor("http://a.b.cd", "a.b.cd");
+
+    // Hrefs the second expression passes over get the scheme all the same.
+    QTest::newRow("query of two fields") << "www.example.com/search?q=1&page=2"
+                                         << anchor("http://www.example.com/search?q=1&amp;page=2",
+                                                   "www.example.com/search?q=1&amp;page=2");
+    QTest::newRow("semicolon in the path")
+        << "www.example.com/a;b" << anchor("http://www.example.com/a;b", "www.example.com/a;b");
+    QTest::newRow("hyphenated host")
+        << "my-site.example.com" << anchor("http://my-site.example.com", "my-site.example.com");
+    QTest::newRow("hyphenated host, known name")
+        << "a-b.museum" << anchor("http://a-b.museum", "a-b.museum");
+    QTest::newRow("host beginning with http")
+        << "httpd.apache.org" << anchor("http://httpd.apache.org", "httpd.apache.org");
+    QTest::newRow("hyphenated https link")
+        << "https://my-site.example.com"
+        << anchor("https://my-site.example.com", "https://my-site.example.com");
+    QTest::newRow("hrefs mended by either step")
+        << "a-b.museum example.com c-d.org x"
+        << anchor("http://a-b.museum", "a-b.museum") + " " +
+               anchor("http://example.com", "example.com") + " " +
+               anchor("http://c-d.org", "c-d.org") + " x";
 }
 
 void tst_MessageText::conversion()
@@ -135,6 +165,56 @@ void tst_MessageText::conversionIsLogged()
     shown("see example.com");
 }
 
+void tst_MessageText::linksOpenOnATap_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("href");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("query of two fields") << "see www.example.com/search?q=1&page=2"
+                                         << "http://www.example.com/search?q=1&amp;page=2"
+                                         << "http://www.example.com/search?q=1&page=2";
+    QTest::newRow("semicolon in the path") << "see www.example.com/a;b"
+                                           << "http://www.example.com/a;b"
+                                           << "http://www.example.com/a;b";
+    QTest::newRow("hyphenated host") << "see my-site.example.com"
+                                     << "http://my-site.example.com"
+                                     << "http://my-site.example.com";
+    QTest::newRow("hyphenated host, known name") << "see a-b.museum"
+                                                 << "http://a-b.museum"
+                                                 << "http://a-b.museum";
+}
+
+void tst_MessageText::linksOpenOnATap()
+{
+    QFETCH(QString, description);
+    QFETCH(QString, href);
+    QFETCH(QString, opened);
+    QGraphicsScene scene;
+    QGraphicsView view(&scene);
+    view.resize(520, 440);
+    ActivityBubble bubble;
+    scene.addItem(&bubble);
+
+    // The converted text, as the last line of the conversion shows it.
+    const QString message =
+        QStringLiteral("see <a href=\"%1\">%2</a>").arg(href, description.mid(4).toHtmlEscaped());
+    QTest::ignoreMessage(
+        QtDebugMsg, qPrintable(s_convert + " \"" + QString(message).replace('"', "\\\"") + '"'));
+    bubble.setActivity(activity("m1", description), {});
+    QCOMPARE(bubble.message(), message);
+    bubble.resize(480, 400);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    const QPointF onLink = anchorPoint(bubble);
+    QVERIFY(!onLink.isNull());
+    OpenedUrls urls;
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(s_linkActivated + " opening \"" + opened + '"'));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      view.mapFromScene(bubble.mapToScene(onLink)));
+    QCOMPARE(urls.urls, QList<QUrl>{QUrl(opened)});
+}
+
 void tst_MessageText::hostileTextIsConverted_data()
 {
     // Runs of the unit, each ended by a space, up to the given length (0: one
@@ -151,6 +231,7 @@ void tst_MessageText::hostileTextIsConverted_data()
     QTest::newRow("nested schemes") << "http://https://http://a.com." << 2048;
     QTest::newRow("look-alike anchors") << "<a href=\"a.b" << 2048;
     QTest::newRow("mixed") << "http://a.b.c/?x=1&y=2;# aero.aero. x.x.x.x9" << 2048;
+    QTest::newRow("links without the scheme") << "a-b.com/;" << 10;
 }
 
 void tst_MessageText::hostileTextIsConverted()
@@ -170,7 +251,7 @@ void tst_MessageText::hostileTextIsConverted()
     // Kilobytes of text in every debug line would only bury the result.
     QLoggingCategory::setFilterRules(QStringLiteral("davovadezed.debug=false"));
     const QString message = shown(text);
-    QLoggingCategory::setFilterRules(QString());
+    DebugLog::enable();
 
     QVERIFY(message.size() >= text.toHtmlEscaped().size());
 }
