@@ -4,6 +4,7 @@
 #include <QRegExp>
 #include <QStringList>
 #include <QStringRef>
+#include <QVector>
 
 #include <algorithm>
 #include <array>
@@ -107,12 +108,15 @@ bool mayStartLink(const QStringRef &run)
     }
 }
 
+// Where the anchors the conversion made start, in the text being built.
+using AnchorOffsets = QVector<int>;
+
 // A web link follows white space or the start and is made of link
 // characters only, so every match lies in one run of them and the character
 // before it. Only runs that can start a link go through the expression,
 // each with that one character in front: the same matches as over the
 // whole text, without scanning all of it.
-QString replaceWeblinks(const QString &text, const QRegExp &weblink)
+QString replaceWeblinks(const QString &text, const QRegExp &weblink, AnchorOffsets *anchors)
 {
     QString result;
     int copied = 0;
@@ -137,8 +141,10 @@ QString replaceWeblinks(const QString &text, const QRegExp &weblink)
             // The white space before the link, then the link as an anchor.
             const QString link = weblink.cap(2);
             result += text.midRef(copied, from - copied);
-            result += weblink.cap(1) + QLatin1String("<a href=\"") + link + QLatin1String("\">") +
-                      link + QLatin1String("</a>");
+            result += weblink.cap(1);
+            anchors->append(result.size());
+            result += QLatin1String("<a href=\"") + link + QLatin1String("\">") + link +
+                      QLatin1String("</a>");
             result += piece.midRef(weblink.matchedLength());
             copied = end;
         }
@@ -151,16 +157,46 @@ QString replaceWeblinks(const QString &text, const QRegExp &weblink)
 }
 
 // Puts the web scheme in front of anchors without one. Like
-// QString::replace(), but with the expression itself, not a copy.
-QString addMissingSchemes(const QString &html, const QRegExp &schemeMissing)
+// QString::replace(), but with the expression itself, not a copy. The
+// offsets of the anchors made before follow the text.
+QString addMissingSchemes(const QString &html, const QRegExp &schemeMissing, AnchorOffsets *anchors)
 {
     QString result;
     int copied = 0;
     int index;
+    auto anchor = anchors->begin();
     while ((index = schemeMissing.indexIn(html, copied)) != -1) {
+        const int shift = result.size() - copied;
+        for (; anchor != anchors->end() && *anchor <= index; ++anchor)
+            *anchor += shift;
         result += html.midRef(copied, index - copied);
         result += QLatin1String("<a href=\"http://") + schemeMissing.cap(1) + QLatin1String("\">");
         copied = index + std::max(1, schemeMissing.matchedLength());
+    }
+    if (copied == 0)
+        return html;
+    const int shift = result.size() - copied;
+    for (; anchor != anchors->end(); ++anchor)
+        *anchor += shift;
+    result += html.midRef(copied);
+    return result;
+}
+
+// The second expression passes over hrefs with a hyphen or a semicolon and
+// those that only begin with "http": without a scheme a tap cannot open them.
+QString addSchemeToAnchors(const QString &html, const AnchorOffsets &anchors)
+{
+    static const QLatin1String s_tagStart("<a href=\"");
+    QString result;
+    int copied = 0;
+    for (const int anchor : anchors) {
+        const int href = anchor + s_tagStart.size();
+        const QStringRef rest = html.midRef(href);
+        if (rest.startsWith(QLatin1String("http://")) || rest.startsWith(QLatin1String("https://")))
+            continue;
+        result += html.midRef(copied, href - copied);
+        result += QLatin1String("http://");
+        copied = href;
     }
     if (copied == 0)
         return html;
@@ -181,13 +217,15 @@ QString ActivityBubblePrivate::convertToHtml(const QString &text)
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << validity(reWeblink) << reWeblink.captureCount()
                            << validity(reSchemeMissing) << reSchemeMissing.captureCount() << result;
 
+    AnchorOffsets anchors;
     logMatches(Q_FUNC_INFO, "reWeblink", reWeblink, result);
-    result = replaceWeblinks(result, reWeblink);
+    result = replaceWeblinks(result, reWeblink, &anchors);
 
     logMatches(Q_FUNC_INFO, "reSchemeMissing", reSchemeMissing, result);
     // Every match starts with the tag.
     if (result.contains(QLatin1String("<a")))
-        result = addMissingSchemes(result, reSchemeMissing);
+        result = addMissingSchemes(result, reSchemeMissing, &anchors);
+    result = addSchemeToAnchors(result, anchors);
 
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << result;
     return result;
