@@ -4,6 +4,7 @@
 #include "uxbutton.h"
 #include "uxlayout.h"
 #include "uxlinearlayoutpolicy.h"
+#include "uxtextedit.h"
 
 #include "uxtestview.h"
 
@@ -56,6 +57,8 @@ private slots:
     void windowDisplaySignals();
     void activeApplicationWindow();
     void windowSizesItsPages();
+    void destroyedInAnyState_data();
+    void destroyedInAnyState();
 
 private:
     UxTestView *m_view = nullptr;
@@ -317,6 +320,79 @@ void TestUxPage::windowSizesItsPages()
     window.resize(360, 640);
     QTRY_COMPARE(page->size(), QSizeF(360, 640));
     QCOMPARE(page->centralWidget()->size().width(), 360.0);
+}
+
+void TestUxPage::destroyedInAnyState_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("byWindow");
+    for (const char *state :
+         {"focused editor", "removed focused editor", "pressed button", "hovered editor", "idle"}) {
+        QTest::addRow("%s, page deleted", state) << QString::fromLatin1(state) << false;
+        QTest::addRow("%s, window deleted", state) << QString::fromLatin1(state) << true;
+    }
+}
+
+// Pages go in any state: the user may go back or quit with a finger on a
+// button or the focus in the comment box.
+void TestUxPage::destroyedInAnyState()
+{
+    QFETCH(QString, state);
+    QFETCH(bool, byWindow);
+
+    auto *window = new UxApplicationWindow;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QPointer<RecordingPage> page = new RecordingPage;
+    window->showPage(page);
+    // The post area of the comments page: a column nested in the page's.
+    auto *postArea = new UxLayout;
+    auto *postList = new UxLinearLayoutPolicy(postArea, Qt::Vertical);
+    QPointer<UxTextEdit> editor = new UxTextEdit;
+    QPointer<UxButton> button = new UxButton(QStringLiteral("Post"));
+    postList->addItem(editor);
+    postList->addItem(button);
+    page->m_list->addItem(postArea);
+    QTRY_VERIFY(button->size().width() > 0);
+
+    const QPoint onEditor =
+        window->mapFromScene(editor->mapToScene(editor->boundingRect().center()));
+    if (state.endsWith(QLatin1String("focused editor"))) {
+        editor->setFocus();
+        QVERIFY(editor->hasFocus());
+        if (state.startsWith(QLatin1String("removed"))) {
+            // Taken out of the list, its deletion still pending.
+            postArea->removeItem(editor);
+            QVERIFY(editor);
+            QVERIFY(!editor->isVisible());
+        }
+    } else if (state == QLatin1String("pressed button")) {
+        window->activateWindow();
+        QTest::mousePress(window->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          window->mapFromScene(button->mapToScene(QPointF(10, 10))));
+        QVERIFY(button->isDown());
+        QCOMPARE(window->scene()->mouseGrabberItem(), button.data());
+    } else if (state == QLatin1String("hovered editor")) {
+        QTest::mouseMove(window->viewport(), onEditor);
+        QTRY_VERIFY(editor->isUnderMouse());
+    }
+
+    if (byWindow) {
+        delete window;
+    } else {
+        delete page;
+        QVERIFY(!window->scene()->focusItem());
+        QVERIFY(!window->scene()->mouseGrabberItem());
+        // The scene works on without the page.
+        auto *next = new RecordingPage;
+        window->showPage(next);
+        QTest::mouseClick(window->viewport(), Qt::LeftButton, Qt::NoModifier, onEditor);
+        delete window;
+    }
+    processDeferredDeletes();
+    QVERIFY(!page);
+    QVERIFY(!editor);
+    QVERIFY(!button);
 }
 
 int main(int argc, char **argv)

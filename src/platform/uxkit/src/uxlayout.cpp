@@ -10,6 +10,21 @@
 using UxLayoutItem::asLayout;
 using UxLayoutItem::asWidget;
 
+namespace {
+
+// Qt takes the layout from a widget that is being destroyed before deleting
+// it; the widget then deletes its child items itself.
+bool ownerIsBeingDestroyed(const QGraphicsLayoutItem *layout)
+{
+    const QGraphicsLayoutItem *top = layout;
+    while (top->parentLayoutItem() && top->parentLayoutItem()->isLayout())
+        top = top->parentLayoutItem();
+    const QGraphicsWidget *owner = asWidget(top->parentLayoutItem());
+    return owner && owner->layout() != top;
+}
+
+} // namespace
+
 UxLayout::UxLayout(QGraphicsLayoutItem *parent) : QGraphicsLayout(parent)
 {
     // Margins and spacing normally come from the policies.
@@ -29,9 +44,20 @@ UxLayout::~UxLayout()
     if (UxLayout *outer = asLayout(parentLayoutItem()))
         outer->forgetItem(this, false);
 
-    // The layout owns its items: they go with it.
+    // The layout owns its items: they go with it. With a dying owner they
+    // are left to it untouched: hiding one that has the focus would hand the
+    // focus on through half-destroyed parents.
+    const bool ownerDying = ownerIsBeingDestroyed(this);
     while (!m_items.isEmpty()) {
         QGraphicsLayoutItem *item = m_items.takeLast();
+        if (ownerDying) {
+            // A nested layout finds the dying owner through this one.
+            if (UxLayout *nested = asLayout(item))
+                delete nested;
+            else
+                item->setParentLayoutItem(nullptr);
+            continue;
+        }
         item->setParentLayoutItem(nullptr);
         releaseItem(item);
     }
