@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QtTest>
 
 namespace {
@@ -68,6 +70,8 @@ private slots:
     void childSizeChangeReachesTheList();
     void childrenFollowContentAtTheSameSize();
     void textFollowsTheFont();
+    void messageLinesDoNotDependOnRunLength_data();
+    void messageLinesDoNotDependOnRunLength();
     void avatarKeepsItsSizeBesideTheFrame();
     void rigidWideContentIsScaledIntoTheFrame();
     void tapEmitsBubbleClicked();
@@ -306,6 +310,47 @@ void TestUxBubble::textFollowsTheFont()
     QCOMPARE(heightAt(label, 300), labelBefore);
 }
 
+void TestUxBubble::messageLinesDoNotDependOnRunLength_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<qreal>("width");
+    QTest::newRow("words") << s_longText << qreal(400);
+    QTest::newRow("words, narrow") << s_longText << qreal(150);
+    QTest::newRow("run without spaces") << QString(5000, QLatin1Char('x')) << qreal(440);
+    QTest::newRow("run without spaces, very narrow")
+        << QString(3000, QLatin1Char('m')) << qreal(72);
+    QTest::newRow("bold run, then a line of words")
+        << QStringLiteral("<b>%1</b><br>and a few words after it").arg(QString(3000, 'w'))
+        << qreal(300);
+}
+
+// A run wider than the line is broken anywhere, which Qt does in linear
+// time; the lines and the height stay those of breaking between words.
+void TestUxBubble::messageLinesDoNotDependOnRunLength()
+{
+    QFETCH(QString, message);
+    QFETCH(qreal, width);
+    UxBubbleItem bubble;
+    bubble.setMessage(QStringLiteral("x"));
+    const qreal oneLine = heightAt(&bubble, width);
+    bubble.setMessage(message);
+    const qreal shown = heightAt(&bubble, width);
+
+    // The frame's margins and padding take 32 px of the width.
+    QTextDocument reference;
+    reference.setDocumentMargin(0);
+    reference.setDefaultFont(bubble.font());
+    QTextOption option = reference.defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    reference.setDefaultTextOption(option);
+    reference.setTextWidth(width - 32);
+    reference.setHtml(QStringLiteral("x"));
+    const qreal referenceOneLine = reference.size().height();
+    reference.setHtml(message);
+    QVERIFY(reference.size().height() > 2 * referenceOneLine);
+    QCOMPARE(shown - oneLine, reference.size().height() - referenceOneLine);
+}
+
 void TestUxBubble::avatarKeepsItsSizeBesideTheFrame()
 {
     UxBubbleItem *bubble = showBubble(400);
@@ -386,7 +431,9 @@ void TestUxBubble::tapOnCentralLabel()
 {
     UxBubbleItem *bubble = showBubble();
     bubble->setMessage(QStringLiteral("message"));
-    auto *label = new UxLabel(QStringLiteral("<A HREF=\"%1\">the title</A>").arg(s_href));
+    auto *label = new UxLabel;
+    label->setTextFormat(Qt::RichText);
+    label->setText(QStringLiteral("<A HREF=\"%1\">the title</A>").arg(s_href));
     bubble->setCentralWidget(label);
     bubble->resize(440, heightAt(bubble, 440));
     QSignalSpy clicks(bubble, &UxBubbleItem::bubbleClicked);

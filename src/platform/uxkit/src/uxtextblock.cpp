@@ -1,7 +1,9 @@
 #include "uxtextblock_p.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 #include <QTextOption>
 
 #include <algorithm>
@@ -10,6 +12,32 @@ namespace {
 
 const char s_linkStyle[] = "a { color: #1f5fbf; text-decoration: none; }";
 const int s_rememberedSizes = 4;
+// Enough of a run to tell whether it fills any line it will be given.
+const int s_measuredRunLength = 4096;
+
+// The longest stretch of text without a line-break opportunity, as much of
+// it as is worth measuring.
+QString longestUnbrokenRun(const QString &text)
+{
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    int longestStart = 0;
+    int longestLength = 0;
+    int start = 0;
+    while (start < text.size()) {
+        const int end = breaks.toNextBoundary();
+        if (end < 0)
+            break;
+        if (end - start > longestLength) {
+            longestStart = start;
+            longestLength = end - start;
+        }
+        start = end;
+    }
+    int length = std::min(longestLength, s_measuredRunLength);
+    if (length < longestLength && text.at(longestStart + length - 1).isHighSurrogate())
+        --length;
+    return text.mid(longestStart, length);
+}
 
 } // namespace
 
@@ -58,6 +86,21 @@ void UxTextBlock::setAlignment(Qt::Alignment alignment)
 
 void UxTextBlock::layoutTo(qreal width) const
 {
+    if (m_longestRunAdvance < 0)
+        m_longestRunAdvance = QFontMetricsF(m_document.defaultFont())
+                                  .horizontalAdvance(longestUnbrokenRun(m_document.toRawText()));
+    // For every line of a run without break opportunities Qt looks for one
+    // through the rest of the run, which takes the square of its length; a
+    // run longer than a line breaks at the same places when breaking
+    // anywhere, at once. Ordinary text keeps breaking between words.
+    const QTextOption::WrapMode mode = width >= 0 && m_longestRunAdvance > width
+                                           ? QTextOption::WrapAnywhere
+                                           : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    QTextOption option = m_document.defaultTextOption();
+    if (option.wrapMode() != mode) {
+        option.setWrapMode(mode);
+        m_document.setDefaultTextOption(option);
+    }
     if (!qFuzzyCompare(m_document.textWidth() + 1, width + 1))
         m_document.setTextWidth(width);
 }
@@ -65,6 +108,7 @@ void UxTextBlock::layoutTo(qreal width) const
 void UxTextBlock::forgetSizes()
 {
     m_sizes.clear();
+    m_longestRunAdvance = -1;
 }
 
 QSizeF UxTextBlock::size(qreal width) const

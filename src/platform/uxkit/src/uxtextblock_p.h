@@ -41,6 +41,10 @@ private:
     // Sizes already measured, by width (-1 for unwrapped): layouts ask for
     // a few widths over and over, and each new width lays the text out anew.
     mutable QVector<QPair<qreal, QSizeF>> m_sizes;
+    // How wide the longest run without break opportunities is in the
+    // default font (-1 until measured): wider than the line, the text
+    // breaks anywhere.
+    mutable qreal m_longestRunAdvance = -1;
 };
 
 #endif // UXTEXTBLOCK_P_H
