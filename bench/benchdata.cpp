@@ -7,7 +7,10 @@
 #include <socialservice.h>
 #include <socialserviceaccount.h>
 
+#include <uxtheme.h>
+
 #include <QColor>
+#include <QDir>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -83,6 +86,8 @@ QString BenchData::makeImage(const QString &name, const QSize &size, const char 
 
 void BenchData::setUpProvider()
 {
+    QDir(m_files.path()).mkpath(QStringLiteral("icons"));
+    UxTheme::addImageSearchPath(m_files.filePath(QStringLiteral("icons")));
     SocialDataStore *store = SocialProviderManager::instance()->store();
     store->reset();
     const QStringList services = {QStringLiteral("facebook"), QStringLiteral("twittergw")};
@@ -90,11 +95,14 @@ void BenchData::setUpProvider()
         SocialService service;
         service.setProperty(SocialGenericData::Id, services.at(i));
         service.setProperty(SocialService::ProviderName, services.at(i));
-        // The library's own Facebook icon, and a drawn one for the other.
-        service.setProperty(
-            SocialService::Icon,
-            i == 0 ? QStringLiteral(":/fb.png")
-                   : makeImage(QStringLiteral("service-%1.png").arg(i), QSize(48, 48), "PNG"));
+        // The library's own Facebook icon, and a drawn one in the theme for
+        // the other.
+        QString icon = QStringLiteral(":/fb.png");
+        if (i > 0) {
+            icon = QStringLiteral("service-%1").arg(i);
+            makeImage(QStringLiteral("icons/%1.png").arg(icon), QSize(48, 48), "PNG");
+        }
+        service.setProperty(SocialService::Icon, icon);
         store->addService(service);
 
         SocialServiceAccount account;
@@ -140,11 +148,16 @@ QString BenchData::message()
             text += QLatin1Char(' ');
         if (linkAt >= 0 && text.size() >= linkAt && !text.contains(QLatin1String("://")) &&
             !text.contains(QLatin1String("www.")))
-            text += s_links.at(int(m_random.bounded(s_links.size())));
+            text += link();
         else
             text += s_words.at(int(m_random.bounded(s_words.size())));
     }
     return text;
+}
+
+QString BenchData::link()
+{
+    return s_links.at(int(m_random.bounded(s_links.size())));
 }
 
 SocialActivity BenchData::activity(const QString &id, const QDateTime &start, int photoCount)
@@ -169,10 +182,10 @@ SocialActivity BenchData::activity(const QString &id, const QDateTime &start, in
         const quint32 draw = m_random.bounded(10);
         photoCount = draw == 0 ? 1 + int(m_random.bounded(4)) : 0;
         if (draw == 1) {
-            SocialActivityAttachment link;
-            link.linkUrl = s_links.at(int(m_random.bounded(s_links.size())));
-            link.title = QStringLiteral("An article worth reading");
-            activity.setProperty(SocialActivity::Attachment, QVariant::fromValue(link));
+            SocialActivityAttachment shared;
+            shared.linkUrl = link();
+            shared.title = QStringLiteral("An article worth reading");
+            activity.setProperty(SocialActivity::Attachment, QVariant::fromValue(shared));
         }
     }
     if (photoCount > 0) {

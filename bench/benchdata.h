@@ -27,6 +27,8 @@ public:
     // A message as people write them: 40 to 280 characters, a link in about
     // a third of them.
     QString message();
+    // One of a few web links of everyday forms.
+    QString link();
     // Paths of count distinct photo files of 480 by 360 pixels, the same
     // ones on every call.
     QStringList photos(int count);

@@ -1,6 +1,7 @@
 #ifndef BENCHOPTIONS_H
 #define BENCHOPTIONS_H
 
+#include <QList>
 #include <QString>
 
 // What a run measures and how long it takes: --quick shrinks every size so
@@ -17,6 +18,14 @@ struct BenchOptions
     int hostileBytes() const { return quick ? 1024 : 64 * 1024; }
     int memoryBubbles() const { return quick ? 10 : 200; }
     int startupRuns() const { return quick ? 1 : 7; }
+    QList<int> worstMessageBytes() const
+    {
+        return quick ? QList<int>{1024, 4096} : QList<int>{64 * 1024, 1024 * 1024};
+    }
+    int worstPictureSide() const { return quick ? 2000 : 20000; }
+    int worstMediaItems() const { return quick ? 100 : 10000; }
+    // A case still running after this long is reported as a hang.
+    int worstLimitMs() const { return quick ? 10000 : 20000; }
 };
 
 #endif // BENCHOPTIONS_H

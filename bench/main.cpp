@@ -5,6 +5,10 @@
 //   davovadezed-bench --quick  tiny sizes, for the smoke test; numbers mean
 //                              nothing then
 //   davovadezed-bench 2 4      only the benchmarks with these numbers
+//   davovadezed-bench --worst [--quick] [PART...]
+//                              the longest user-interface-thread block per
+//                              hostile case (those whose names contain a
+//                              PART), one line each
 //
 // Exits with 1 when a goal was missed (not with --quick), 2 on bad arguments.
 #include "benchdata.h"
@@ -29,7 +33,8 @@ void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
 
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--quick] [1-5...]\n", program);
+    std::fprintf(stderr, "usage: %s [--quick] [1-5...]\n       %s --worst [--quick] [PART...]\n",
+                 program, program);
     return 2;
 }
 
@@ -61,6 +66,26 @@ int main(int argc, char **argv)
     }
 
     BenchOptions options;
+    if (argc >= 4 && std::strcmp(argv[1], "--worst-case") == 0) {
+        options.quick = argc == 5 && std::strcmp(argv[4], "--quick") == 0;
+        UxApplication app(argc, argv);
+        Benchmarks::worstCase(options, QString::fromLocal8Bit(argv[2]),
+                              QString::fromLocal8Bit(argv[3]));
+        return 0;
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--worst") == 0) {
+        QStringList parts;
+        for (int i = 2; i < argc; ++i) {
+            if (std::strcmp(argv[i], "--quick") == 0)
+                options.quick = true;
+            else
+                parts.append(QString::fromLocal8Bit(argv[i]));
+        }
+        QCoreApplication app(argc, argv);
+        options.program = QCoreApplication::applicationFilePath();
+        return Benchmarks::worst(options, parts);
+    }
+
     QList<int> selected;
     for (int i = 1; i < argc; ++i) {
         bool number = false;
