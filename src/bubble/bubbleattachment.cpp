@@ -30,7 +30,9 @@ void ActivityBubblePrivate::setAttachment(const SocialActivityAttachment &attach
             return;
         // Both come from other people: escaped, the markup shows the title as
         // written and the href decodes back to the URL as written.
-        auto *label = new UxLabel(
+        auto *label = new UxLabel;
+        label->setTextFormat(Qt::RichText);
+        label->setText(
             QStringLiteral("<A HREF=\"%1\">%2</A>")
                 .arg(attachment.linkUrl.toHtmlEscaped(), attachment.title.toHtmlEscaped()));
         m_owner->setCentralWidget(label);

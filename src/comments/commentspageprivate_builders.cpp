@@ -32,6 +32,7 @@ void CommentsPagePrivate::createContentActivityBubble()
 void CommentsPagePrivate::createContentMoreLabel()
 {
     m_moreLabel = new UxLabel();
+    m_moreLabel->setTextFormat(Qt::RichText);
     m_policy->addItem(m_moreLabel);
     connect(m_moreLabel, &UxLabel::linkActivated, this, &CommentsPagePrivate::onShowMoreClicked);
 }

@@ -29,6 +29,11 @@ QPointF findAnchor(const UxLabel *label, const QString &href)
     return QPointF(-1, -1);
 }
 
+QString link()
+{
+    return QStringLiteral("<a href=\"http://example.com/x\">x</a>");
+}
+
 QImage render(QGraphicsWidget *widget)
 {
     QImage image(widget->size().toSize(), QImage::Format_ARGB32_Premultiplied);
@@ -49,7 +54,8 @@ private slots:
     void init();
     void cleanup();
 
-    void labelShowsRichTextWhenItLooksLikeIt();
+    void labelTextFormat_data();
+    void labelTextFormat();
     void labelWrapsToTheWidth();
     void labelLinkTap();
     void buttonTap();
@@ -76,6 +82,9 @@ void TestUxWidgets::initTestCase()
     QImage icon(10, 10, QImage::Format_ARGB32);
     icon.fill(Qt::red);
     QVERIFY(icon.save(m_themeDir.filePath(QStringLiteral("icon-test.png"))));
+    QImage wide(2000, 20, QImage::Format_ARGB32);
+    wide.fill(Qt::blue);
+    QVERIFY(wide.save(m_themeDir.filePath(QStringLiteral("wide.png"))));
     UxTheme::addImageSearchPath(m_themeDir.path());
 }
 
@@ -92,20 +101,66 @@ void TestUxWidgets::cleanup()
     m_view = nullptr;
 }
 
-void TestUxWidgets::labelShowsRichTextWhenItLooksLikeIt()
+void TestUxWidgets::labelTextFormat_data()
 {
-    const QString markup = QStringLiteral("<b>bold</b>");
-    UxLabel rich(markup);
-    QCOMPARE(rich.text(), markup);
-    const qreal literalWidth = QFontMetricsF(rich.font()).horizontalAdvance(markup);
-    QVERIFY(rich.effectiveSizeHint(Qt::PreferredSize).width() < literalWidth * 0.8);
+    QTest::addColumn<QString>("text");
+    // -1: the format is never set.
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("shown");
 
-    UxLabel plain(QStringLiteral("Tom & Jerry"));
-    QVERIFY(plain.effectiveSizeHint(Qt::PreferredSize).width() >=
-            QFontMetricsF(plain.font()).horizontalAdvance(QStringLiteral("Tom & Jerry")) - 1);
+    const QString bold = QStringLiteral("<b>bold</b>");
+    const QString big = QStringLiteral("<font size=7 color=red>BIG</font>");
+    const QString image =
+        QStringLiteral("<img src=\"%1\">").arg(m_themeDir.filePath(QStringLiteral("wide.png")));
+    QTest::newRow("bold, unset") << bold << -1 << bold;
+    QTest::newRow("font, unset") << big << -1 << big;
+    QTest::newRow("link, unset") << link() << -1 << link();
+    QTest::newRow("link, rich") << link() << int(Qt::RichText) << QStringLiteral("x");
+    QTest::newRow("image, unset") << image << -1 << image;
+    QTest::newRow("bold, auto is not guessed") << bold << int(Qt::AutoText) << bold;
+    QTest::newRow("ampersand, plain") << QStringLiteral("Tom &amp; Jerry") << int(Qt::PlainText)
+                                      << QStringLiteral("Tom &amp; Jerry");
+    QTest::newRow("bold, rich") << bold << int(Qt::RichText) << QStringLiteral("bold");
+    QTest::newRow("font, rich") << big << int(Qt::RichText) << QStringLiteral("BIG");
+    QTest::newRow("ampersand, rich")
+        << QStringLiteral("Tom &amp; Jerry") << int(Qt::RichText) << QStringLiteral("Tom & Jerry");
+    // The image is not read: it would make the label 2000 wide.
+    QTest::newRow("image, rich") << image << int(Qt::RichText)
+                                 << QString(QChar::ObjectReplacementCharacter);
+    QTest::newRow("empty, rich") << QString() << int(Qt::RichText) << QString();
+}
 
-    UxLabel empty;
-    QCOMPARE(empty.effectiveSizeHint(Qt::PreferredSize), QSizeF(0, 0));
+void TestUxWidgets::labelTextFormat()
+{
+    QFETCH(QString, text);
+    QFETCH(int, format);
+    QFETCH(QString, shown);
+
+    // The format may come after the text: the text is shown anew.
+    UxLabel label(text);
+    if (format >= 0)
+        label.setTextFormat(Qt::TextFormat(format));
+    const bool rich = format == Qt::RichText;
+    QCOMPARE(label.textFormat(), rich ? Qt::RichText : Qt::PlainText);
+    QCOMPARE(label.text(), text);
+    QCOMPARE(label.plainText(), shown);
+
+    const qreal width = label.effectiveSizeHint(Qt::PreferredSize).width();
+    const qreal literalWidth = QFontMetricsF(label.font()).horizontalAdvance(text);
+    if (text.isEmpty())
+        QCOMPARE(label.effectiveSizeHint(Qt::PreferredSize), QSizeF(0, 0));
+    else if (shown == text)
+        QVERIFY2(width >= literalWidth - 1, qPrintable(QString::number(width)));
+    else
+        QVERIFY2(width < literalWidth * 0.8, qPrintable(QString::number(width)));
+    // Only rich text has links.
+    label.resize(label.effectiveSizeHint(Qt::PreferredSize));
+    QCOMPARE(findAnchor(&label, QStringLiteral("http://example.com/x")).x() >= 0,
+             rich && text == link());
+
+    // Back to plain: the markup shows again.
+    label.setTextFormat(Qt::PlainText);
+    QCOMPARE(label.plainText(), text);
 }
 
 void TestUxWidgets::labelWrapsToTheWidth()
@@ -124,8 +179,10 @@ void TestUxWidgets::labelLinkTap()
     auto *below = new UxButton(QStringLiteral("below"));
     below->setGeometry(0, 0, 400, 40);
     m_view->scene()->addItem(below);
-    auto *label = new UxLabel(QStringLiteral("<A HREF=\"http://example.com/x\">example</A> "
-                                             "and some text after the link"));
+    auto *label = new UxLabel;
+    label->setTextFormat(Qt::RichText);
+    label->setText(QStringLiteral("<A HREF=\"http://example.com/x\">example</A> "
+                                  "and some text after the link"));
     label->setGeometry(0, 0, 400, 100);
     m_view->scene()->addItem(label);
     QSignalSpy links(label, &UxLabel::linkActivated);

@@ -13,7 +13,8 @@ class UxTextBlock;
 // A speech bubble: the avatar on the left, and in a rounded frame the
 // sender's name, the message (rich text), an optional central widget and a
 // footer line with the time stamp, the comments and thumbs-up strings and
-// small information widgets on the right.
+// small information widgets on the right. The message is rich text; every
+// other text is plain and shows the characters it holds.
 //
 // Widgets handed to the bubble become its children and die with it.
 // Replacing, clearing or removing one detaches it (from the bubble and the

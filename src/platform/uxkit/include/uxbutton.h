@@ -3,8 +3,8 @@
 
 #include "uxwidget.h"
 
-// A push button with a text. A tap (press and release on the button) emits
-// clicked(); a disabled button ignores taps.
+// A push button with a plain text, shown as the characters it holds. A tap (press and release on
+// the button) emits clicked(); a disabled button ignores taps.
 class UXKIT_EXPORT UxButton : public UxWidget
 {
     Q_OBJECT

@@ -7,13 +7,16 @@
 
 class UxTextBlock;
 
-// Text that wraps to the width it is given. Text that looks like rich text
-// (Qt::mightBeRichText) is shown as such, and a tap on one of its links emits
-// linkActivated with the link's href. Taps elsewhere go to the items below.
+// Text that wraps to the width it is given. It is plain unless the label is
+// told it is rich (setTextFormat(Qt::RichText)); nothing is guessed from the
+// text itself, as texts often come from other people. A tap on a link of rich
+// text emits linkActivated with the link's href; taps elsewhere go to the
+// items below. Rich text never loads the images it names.
 class UXKIT_EXPORT UxLabel : public UxWidget
 {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(Qt::TextFormat textFormat READ textFormat WRITE setTextFormat)
     Q_PROPERTY(Qt::Alignment alignment READ alignment WRITE setAlignment)
 
 public:
@@ -22,6 +25,13 @@ public:
 
     QString text() const;
     void setText(const QString &text);
+
+    // Qt::RichText or Qt::PlainText; every other format is plain.
+    Qt::TextFormat textFormat() const;
+    void setTextFormat(Qt::TextFormat format);
+
+    // The text as shown: for rich text, its characters without the markup.
+    QString plainText() const;
 
     Qt::Alignment alignment() const;
     void setAlignment(Qt::Alignment alignment);

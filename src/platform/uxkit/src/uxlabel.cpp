@@ -12,7 +12,7 @@ UxLabel::UxLabel(const QString &text, QGraphicsItem *parent)
 {
     m_text->setFont(font());
     m_text->setAlignment(m_alignment);
-    m_text->setText(text);
+    m_text->setText(text, UxTextBlock::PlainFormat);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
@@ -27,9 +27,30 @@ void UxLabel::setText(const QString &text)
 {
     if (text == m_text->text())
         return;
-    m_text->setText(text);
+    m_text->setText(text, m_text->format());
     updateGeometry();
     update();
+}
+
+Qt::TextFormat UxLabel::textFormat() const
+{
+    return m_text->format() == UxTextBlock::RichFormat ? Qt::RichText : Qt::PlainText;
+}
+
+void UxLabel::setTextFormat(Qt::TextFormat format)
+{
+    const UxTextBlock::Format block =
+        format == Qt::RichText ? UxTextBlock::RichFormat : UxTextBlock::PlainFormat;
+    if (block == m_text->format())
+        return;
+    m_text->setText(m_text->text(), block);
+    updateGeometry();
+    update();
+}
+
+QString UxLabel::plainText() const
+{
+    return m_text->plainText();
 }
 
 Qt::Alignment UxLabel::alignment() const

@@ -53,7 +53,8 @@ void UxTextBlock::setText(const QString &text, Format format)
 {
     forgetSizes();
     m_text = text;
-    if (format == RichFormat || Qt::mightBeRichText(text))
+    m_format = format;
+    if (format == RichFormat)
         m_document.setHtml(text);
     else
         m_document.setPlainText(text);
@@ -62,6 +63,16 @@ void UxTextBlock::setText(const QString &text, Format format)
 QString UxTextBlock::text() const
 {
     return m_text;
+}
+
+UxTextBlock::Format UxTextBlock::format() const
+{
+    return m_format;
+}
+
+QString UxTextBlock::plainText() const
+{
+    return m_document.toPlainText();
 }
 
 bool UxTextBlock::isEmpty() const

@@ -1,11 +1,12 @@
 #ifndef UXTEXTBLOCK_P_H
 #define UXTEXTBLOCK_P_H
 
+#include "uxtextdocument_p.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPair>
 #include <QString>
-#include <QTextDocument>
 #include <QVector>
 
 class QPainter;
@@ -15,12 +16,16 @@ class QPainter;
 class UxTextBlock
 {
 public:
-    enum Format { AutoFormat, RichFormat };
+    enum Format { PlainFormat, RichFormat };
 
     UxTextBlock();
 
-    void setText(const QString &text, Format format = AutoFormat);
+    // Plain text shows its characters as they are; rich text is markup.
+    void setText(const QString &text, Format format);
     QString text() const;
+    Format format() const;
+    // The characters as shown, without markup.
+    QString plainText() const;
     bool isEmpty() const;
 
     void setFont(const QFont &font);
@@ -36,8 +41,9 @@ private:
     void layoutTo(qreal width) const;
     void forgetSizes();
 
-    mutable QTextDocument m_document;
+    mutable UxTextDocument m_document;
     QString m_text;
+    Format m_format = PlainFormat;
     // Sizes already measured, by width (-1 for unwrapped): layouts ask for
     // a few widths over and over, and each new width lays the text out anew.
     mutable QVector<QPair<qreal, QSizeF>> m_sizes;
