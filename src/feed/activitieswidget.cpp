@@ -5,6 +5,8 @@
 
 #include <uxlayout.h>
 
+#include <QPointer>
+
 ActivitiesWidget::ActivitiesWidget(unsigned int maxSize, UxWidget *parent)
     : UxWidget(parent), m_d(new ActivitiesWidgetPrivate(maxSize, Qt::DescendingOrder, this))
 {
@@ -56,8 +58,13 @@ void ActivitiesWidget::push(const SocialActivity &activity, const QList<QString>
 void ActivitiesWidget::pushActivities(const QList<SocialActivity> &activities)
 {
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << activities.count() << "activities";
-    for (const SocialActivity &activity : activities)
-        m_d->push(activity, QList<QString>());
+    // Each push may tell the application, which may delete the feed.
+    const QPointer<ActivitiesWidgetPrivate> alive(m_d);
+    for (const SocialActivity &activity : activities) {
+        if (!alive)
+            return;
+        alive->push(activity, QList<QString>());
+    }
 }
 
 void ActivitiesWidget::setActivities(const QList<SocialActivity> &activities)

@@ -9,6 +9,8 @@
 #include <uxlinearlayoutpolicy.h>
 #include <uxprogressindicator.h>
 
+#include <QPointer>
+
 void ActivitiesWidgetPrivate::listenToActivityUpdates(bool listen)
 {
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << listen;
@@ -34,7 +36,11 @@ void ActivitiesWidgetPrivate::onActivityUpdate(const QList<SocialActivity> &acts
     if (!passesTimelineFilter(timelineType))
         return;
 
+    // Each push may tell the application, which may delete the feed.
+    const QPointer<ActivitiesWidgetPrivate> alive(this);
     for (const SocialActivity &act : acts) {
+        if (!alive)
+            return;
         const ActivityKey key = keyOf(act);
         SocialActivity candidate;
         if (!m_activities.contains(key)) {

@@ -73,6 +73,8 @@ private slots:
     void setActivitiesKeepsShownBubbles();
     void pushActivitiesIgnoresFilters();
     void feedDestroyedWhileFetching();
+    void feedDeletedFromItsCountSignal_data();
+    void feedDeletedFromItsCountSignal();
 };
 
 void tst_FeedRequests::init()
@@ -270,6 +272,59 @@ void tst_FeedRequests::feedDestroyedWhileFetching()
     feed.reset();
     QTRY_VERIFY(request.isNull());
     QCOMPARE(finished.count(), 1);
+}
+
+void tst_FeedRequests::feedDeletedFromItsCountSignal_data()
+{
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<bool>("byParent");
+    for (const char *road : {"fetch", "live update", "pushed list"}) {
+        QTest::addRow("%s, feed deleted", road) << QString::fromLatin1(road) << false;
+        QTest::addRow("%s, its parent deleted", road) << QString::fromLatin1(road) << true;
+    }
+}
+
+// An application may drop the feed, or the page holding it, as soon as the
+// count tells it something arrived, halfway through a list.
+void tst_FeedRequests::feedDeletedFromItsCountSignal()
+{
+    QFETCH(QString, road);
+    QFETCH(bool, byParent);
+
+    auto *parent = new UxWidget;
+    QPointer<ActivitiesWidget> feed = new ActivitiesWidget(0u, parent);
+    ActivitiesWidget witness(0u);
+    witness.listenToActivityUpdates(true);
+    QList<quint32> counts;
+    connect(feed.data(), &ActivitiesWidget::itemCountChanged, this, [&](quint32 count) {
+        counts.append(count);
+        if (byParent)
+            delete parent;
+        else
+            delete feed.data();
+    });
+    const QList<SocialActivity> acts{post("a1", 10), post("a2", 11), post("a3", 12)};
+    RequestLog requests;
+
+    if (road == QLatin1String("fetch")) {
+        for (const SocialActivity &act : acts)
+            providerData()->insertActivity(act);
+        feed->refreshFeeds(0);
+        QTRY_VERIFY(!feed);
+    } else if (road == QLatin1String("live update")) {
+        feed->listenToActivityUpdates(true);
+        providerData()->updateActivities(acts);
+        // The other listeners still get the whole update.
+        QCOMPARE(witness.count(), 3u);
+    } else {
+        feed->pushActivities(acts);
+    }
+    QVERIFY(!feed);
+    QCOMPARE(counts, QList<quint32>{1});
+    if (!byParent)
+        delete parent;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(requests.allReleased());
 }
 
 FEED_TEST_MAIN(tst_FeedRequests)
