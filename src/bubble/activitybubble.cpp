@@ -54,7 +54,8 @@ void ActivityBubble::setActivity(const SocialActivity &activity, const QList<QSt
     m_d->onActivityTimer();
 
     if (whole || updatedProps.contains(SocialGenericData::Description))
-        setMessage(ActivityBubblePrivate::convertToHtml(merged.description().toHtmlEscaped()));
+        setMessage(ActivityBubblePrivate::convertToHtml(
+            ActivityBubblePrivate::shownMessage(merged.description()).toHtmlEscaped()));
     if (whole || updatedProps.contains(SocialActivity::CommentCount))
         setCommentsString(
             countText(merged.variantProperty(SocialActivity::CommentCount), QStringLiteral("%1")));

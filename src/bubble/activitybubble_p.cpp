@@ -15,6 +15,8 @@
 using QtContacts::QContact;
 using QtContacts::QContactDisplayLabel;
 
+const int ActivityBubblePrivate::s_maxMessageLength = 10000;
+
 ActivityBubblePrivate::ActivityBubblePrivate(ActivityBubble *owner)
     : QObject(owner), m_owner(owner), m_serviceIcon(new UxImageWidget)
 {
@@ -51,6 +53,17 @@ void ActivityBubblePrivate::showServiceIcon()
 QString ActivityBubblePrivate::ownerPersonId() const
 {
     return m_activity.property(SocialActivity::OwnerPersonId);
+}
+
+QString ActivityBubblePrivate::shownMessage(const QString &description)
+{
+    if (description.size() <= s_maxMessageLength)
+        return description;
+    int length = s_maxMessageLength - 1;
+    // Never half a character.
+    if (description.at(length - 1).isHighSurrogate())
+        --length;
+    return description.left(length) + QChar(0x2026);
 }
 
 void ActivityBubblePrivate::setContact(const QContact &contact)

@@ -30,6 +30,9 @@ public:
 
     static QString timeAgo(const QDateTime &dateTime);
     static QString convertToHtml(const QString &text);
+    // The description as far as the bubble shows it: at most
+    // s_maxMessageLength characters, the last of a longer one "…".
+    static QString shownMessage(const QString &description);
 
     // Connects to the resolver of the moment, which is a new one once the
     // first has gone with its application object.
@@ -38,6 +41,9 @@ public:
     QString ownerPersonId() const;
 
     static const QSize s_serviceIconSize;
+    // Laying out and linking a text takes time with its length: a message
+    // from someone else must not hold the user interface for seconds.
+    static const int s_maxMessageLength;
 
     ActivityBubble *const m_owner;
     QPointer<ContactResolver> m_resolver;

@@ -10,6 +10,7 @@
 
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTextDocument>
 #include <QtContacts/QContactDisplayLabel>
 
 using namespace BubbleFixtures;
@@ -72,6 +73,8 @@ private slots:
     void clearedBubbleDeletesItsIconWhenDestroyed();
     void messageLinksOpenOnlyWebPages_data();
     void messageLinksOpenOnlyWebPages();
+    void longMessageIsCut_data();
+    void longMessageIsCut();
 };
 
 void tst_ActivityBubble::initTestCase()
@@ -439,6 +442,51 @@ void tst_ActivityBubble::messageLinksOpenOnlyWebPages()
     emit bubble.linkActivated(link);
 
     QCOMPARE(urls.urls, opened ? QList<QUrl>{QUrl(link)} : QList<QUrl>());
+}
+
+void tst_ActivityBubble::longMessageIsCut_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("shown");
+    const QString ellipsis(QChar(0x2026));
+    const QString x(9999, QLatin1Char('x'));
+    QTest::newRow("at the limit") << QString(10000, 'x') << QString(10000, 'x');
+    QTest::newRow("without spaces") << QString(30000, 'x') << x + ellipsis;
+    QTest::newRow("words") << QStringLiteral("word ").repeated(6000)
+                           << QStringLiteral("word ").repeated(2000).left(9999) + ellipsis;
+    QTest::newRow("links") << QStringLiteral("www.example.com/a ").repeated(2000)
+                           << QStringLiteral("www.example.com/a ").repeated(600).left(9999) +
+                                  ellipsis;
+    // Cut before escaping: no entity is broken, and the limit counts
+    // characters as shown.
+    QTest::newRow("markup") << QStringLiteral("<&>").repeated(5000)
+                            << QStringLiteral("<&>").repeated(3333) + ellipsis;
+    const QString smiles = QStringLiteral("\U0001F600").repeated(5000);
+    QTest::newRow("pair at the cut")
+        << QString(9998, 'x') + smiles << QString(9998, 'x') + ellipsis;
+    QTest::newRow("pair before the cut")
+        << QString(9997, 'x') + smiles << QString(9997, 'x') + smiles.left(2) + ellipsis;
+}
+
+void tst_ActivityBubble::longMessageIsCut()
+{
+    QFETCH(QString, description);
+    QFETCH(QString, shown);
+    ActivityBubble bubble;
+    LogCatcher log;
+    bubble.setActivity(activity("x1", description), {});
+
+    QTextDocument document;
+    document.setHtml(bubble.message());
+    const QString plain = document.toPlainText();
+    QVERIFY(plain.size() <= 10000);
+    QCOMPARE(plain, shown);
+    QCOMPARE(bubble.activity().description(), description);
+    // The conversion still writes what it made.
+    const QStringList converted =
+        log.startingWith(QStringLiteral("static QString ActivityBubblePrivate::convertToHtml"));
+    QVERIFY(!converted.isEmpty());
+    QVERIFY(converted.constLast().endsWith(shown.right(1) + QLatin1Char('"')));
 }
 
 BUBBLE_TEST_MAIN(tst_ActivityBubble)
