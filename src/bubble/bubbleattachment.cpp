@@ -3,9 +3,13 @@
 #include "linkpolicy_p.h"
 #include "logging.h"
 #include "multiimagewidget.h"
+#include "multiimagewidget_p.h"
 
 #include <contentaction.h>
+#include <imageguard.h>
 #include <uxlabel.h>
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -44,10 +48,17 @@ void ActivityBubblePrivate::setAttachment(const SocialActivityAttachment &attach
     m_owner->setCentralWidget(images);
     connect(images, &MultiImageWidget::clicked, this, &ActivityBubblePrivate::onImageClicked);
     images->setInfoText(attachment.title);
-    for (const SocialActivityAttachment::Media &media : attachment.media) {
-        if (media.type == SocialActivityAttachment::Media::Image && !media.imagePath.isEmpty())
-            images->appendImage(media.imagePath);
+    // Only the last images stay: picked from the end, the ones that would be
+    // dropped at once are never read.
+    QStringList kept;
+    for (auto media = attachment.media.crbegin();
+         media != attachment.media.crend() && unsigned(kept.size()) < s_maxThumbnails; ++media) {
+        if (media->type == SocialActivityAttachment::Media::Image && !media->imagePath.isEmpty() &&
+            MultiImageWidgetPrivate::accepts(media->imagePath))
+            kept.prepend(media->imagePath);
     }
+    for (const QString &path : qAsConst(kept))
+        images->appendImage(path);
 }
 
 void ActivityBubblePrivate::onImageClicked(const QString &imagePath)
@@ -76,8 +87,10 @@ void ActivityBubblePrivate::onImageClicked(const QString &imagePath)
         ContentAction::Action::defaultActionForScheme(target).trigger();
         return;
     }
-    const QString file = LinkPolicy::localImageFile(target);
-    if (file.isEmpty()) {
+    // By what the file holds, not by its name: the target of a link named
+    // x.png may be anything.
+    const QString file = QFileInfo(target).canonicalFilePath();
+    if (file.isEmpty() || !ImageGuard::isImageByContent(file)) {
         qCWarning(lcDavovadezed) << Q_FUNC_INFO
                                  << "Will not open a file that is not a local image:" << target;
         return;

@@ -12,10 +12,6 @@ namespace LinkPolicy {
 // Whether the URL is an http or https address with a host.
 bool isWebLink(const QString &url);
 
-// The absolute path of the file when it is an existing local image, else an
-// empty string.
-QString localImageFile(const QString &path);
-
 } // namespace LinkPolicy
 
 #endif // LINKPOLICY_P_H

@@ -3,13 +3,15 @@
 #include "attachmentimagewidget.h"
 #include "logging.h"
 #include "multiimagewidget_p.h"
-#include "thumbnail_p.h"
+#include "thumbnailloader_p.h"
+
+#include <imageguard.h>
 
 #include <uxlabel.h>
 #include <uxlayout.h>
 #include <uxlinearlayoutpolicy.h>
 
-#include <QFile>
+#include <QFileInfo>
 
 MultiImageWidgetPrivate::MultiImageWidgetPrivate(unsigned int maxImages, MultiImageWidget *owner)
     : QObject(owner), m_maxImages(maxImages), m_owner(owner), m_infoLabel(new UxLabel),
@@ -25,6 +27,21 @@ MultiImageWidgetPrivate::MultiImageWidgetPrivate(unsigned int maxImages, MultiIm
     m_imagesLayout->setContentsMargins(0, 0, 0, 0);
 }
 
+bool MultiImageWidgetPrivate::accepts(const QString &imagePath)
+{
+    if (!QFileInfo::exists(imagePath)) {
+        qCWarning(lcDavovadezed) << "Will not add a non-existent image from path:" << imagePath;
+        return false;
+    }
+    QString why;
+    if (!ImageGuard::fitsPixelBudget(imagePath, &why)) {
+        qCWarning(lcDavovadezed) << "Will not add the image from path:" << imagePath
+                                 << qUtf8Printable(why);
+        return false;
+    }
+    return true;
+}
+
 MultiImageWidget::MultiImageWidget(unsigned int maxImages, QGraphicsItem *parent)
     : UxWidget(parent), m_d(new MultiImageWidgetPrivate(maxImages, this))
 {
@@ -35,12 +52,7 @@ MultiImageWidget::~MultiImageWidget() = default;
 void MultiImageWidget::appendImage(const QString &imagePath)
 {
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << imagePath;
-    if (!QFile::exists(imagePath)) {
-        qCWarning(lcDavovadezed) << Q_FUNC_INFO
-                                 << "Will not add a non-existent image from path:" << imagePath;
-        return;
-    }
-    if (m_d->m_maxImages == 0)
+    if (m_d->m_maxImages == 0 || !MultiImageWidgetPrivate::accepts(imagePath))
         return;
 
     // Only the most recent images stay, oldest on the left.
@@ -51,9 +63,9 @@ void MultiImageWidget::appendImage(const QString &imagePath)
     }
 
     auto *image = new AttachmentImageWidget(imagePath);
-    image->setPixmap(Thumbnail::load(imagePath));
     m_d->m_imagesPolicy->addItem(image);
     connect(image, &AttachmentImageWidget::clicked, this, &MultiImageWidget::clicked);
+    ThumbnailLoader::instance()->load(image);
 }
 
 void MultiImageWidget::setInfoText(const QString &text)

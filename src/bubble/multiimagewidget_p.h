@@ -14,6 +14,10 @@ class MultiImageWidgetPrivate : public QObject
 public:
     MultiImageWidgetPrivate(unsigned int maxImages, MultiImageWidget *owner);
 
+    // Whether the picture at imagePath may be shown, a warning when not:
+    // only existing regular files whose header fits the budgets are.
+    static bool accepts(const QString &imagePath);
+
     const unsigned int m_maxImages;
     MultiImageWidget *const m_owner;
     UxLabel *m_infoLabel;

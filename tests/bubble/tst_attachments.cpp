@@ -1,18 +1,22 @@
 #include "bubbletestsupport.h"
+#include "hostileimages.h"
 #include "logcatcher.h"
 
 #include <activitybubble.h>
 #include <attachmentimagewidget.h>
+#include <imageguard.h>
 #include <multiimagewidget.h>
 #include <uxabstractlayoutpolicy.h>
 #include <uxlabel.h>
 #include <uxlayout.h>
 
+#include <QDir>
 #include <QFile>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QImage>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -144,6 +148,10 @@ private slots:
     void thumbnailSizeHint();
     void sixImagesShowTheLastFour();
     void skippedItemsAndMissingFiles();
+    void refusedPictureShowsNothing_data();
+    void refusedPictureShowsNothing();
+    void onlyTheKeptImagesAreRead();
+    void bubbleDeletedBeforeItsPicturesArrive();
     void infoTextFollowsTheTitle();
     void oldestThumbnailIsDeletedAtOnce();
     void largeImageIsDecodedSmall_data();
@@ -217,15 +225,97 @@ void tst_Attachments::skippedItemsAndMissingFiles()
     const QString missing = m_dir.filePath(QStringLiteral("missing.png"));
     ActivityBubble bubble;
 
-    QTest::ignoreMessage(QtWarningMsg,
-                         qPrintable(s_appendImage +
-                                    " Will not add a non-existent image from path: \"" + missing +
-                                    '"'));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        qPrintable("Will not add a non-existent image from path: \"" + missing + '"'));
     bubble.setActivity(photos({media(first), media(video, {}, {}, Media::Video), media(QString()),
                                media(missing), media(second)}),
                        {});
 
     QCOMPARE(pathsOf(bubble.centralWidget()), (QStringList{first, second}));
+}
+
+void tst_Attachments::refusedPictureShowsNothing_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("named pipe") << "pipe"
+                                << "it is a named pipe";
+    QTest::newRow("link to a named pipe") << "link to a pipe"
+                                          << "it is a named pipe";
+    QTest::newRow("folder") << "folder"
+                            << "it is a folder";
+    QTest::newRow("header claiming 400 megapixels")
+        << "20000 by 20000"
+        << "it has 20000 by 20000 pixels, more than 40 megapixels";
+    QTest::newRow("file above the byte budget") << "above the byte budget"
+                                                << QStringLiteral("it has %1 bytes, more than %2")
+                                                       .arg(ImageGuard::s_maxFileBytes + 1)
+                                                       .arg(ImageGuard::s_maxFileBytes);
+}
+
+void tst_Attachments::refusedPictureShowsNothing()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString first = writeImage(QStringLiteral("before.png"), QSize(40, 30));
+    const QString second = writeImage(QStringLiteral("after.png"), QSize(40, 30));
+    const QString hostile = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".png");
+    QVERIFY(HostileImages::make(kind, hostile, ImageGuard::s_maxFileBytes));
+    ActivityBubble bubble;
+
+    QTest::ignoreMessage(QtWarningMsg, qPrintable("Will not add the image from path: \"" + hostile +
+                                                  "\" " + reason));
+    bubble.setActivity(photos({media(first), media(hostile), media(second)}), {});
+
+    QCOMPARE(pathsOf(bubble.centralWidget()), (QStringList{first, second}));
+    const QList<AttachmentImageWidget *> thumbnails = thumbnailsOf(bubble.centralWidget());
+    QTRY_VERIFY(!thumbnails.at(0)->pixmap().isNull() && !thumbnails.at(1)->pixmap().isNull());
+    QCOMPARE(thumbnails.at(1)->pixmap().size(), QSize(40, 30));
+}
+
+void tst_Attachments::onlyTheKeptImagesAreRead()
+{
+    // Ten thousand items of which only the last four are shown: the others
+    // are not even looked at, so none is reported missing.
+    QList<Media> items;
+    for (int i = 0; i < 9996; ++i)
+        items.append(media(m_dir.filePath(QStringLiteral("gone%1.png").arg(i))));
+    QStringList kept;
+    for (int i = 0; i < 4; ++i) {
+        kept.append(writeImage(QStringLiteral("kept%1.png").arg(i), QSize(40, 30)));
+        items.append(media(kept.last()));
+    }
+    const LogCatcher log;
+    ActivityBubble bubble;
+    bubble.setActivity(photos(items), {});
+
+    QCOMPARE(pathsOf(bubble.centralWidget()), kept);
+    QCOMPARE(log.count(QStringLiteral("non-existent")), 0);
+    QCOMPARE(log.count(s_appendImage), 4);
+}
+
+void tst_Attachments::bubbleDeletedBeforeItsPicturesArrive()
+{
+    QList<Media> items;
+    for (int i = 0; i < 4; ++i)
+        items.append(media(writeImage(QStringLiteral("gone%1.jpg").arg(i), QSize(1600, 1200))));
+    auto *bubble = new ActivityBubble;
+    bubble->setActivity(photos(items), {});
+    const QList<AttachmentImageWidget *> thumbnails = thumbnailsOf(bubble->centralWidget());
+    QCOMPARE(thumbnails.size(), 4);
+    // Nothing is decoded while the activity is pushed.
+    for (AttachmentImageWidget *thumbnail : thumbnails)
+        QVERIFY(thumbnail->pixmap().isNull());
+    delete bubble;
+
+    // Pictures arrive in order: once a later one is shown, the dead
+    // bubble's have been handed over, or dropped.
+    MultiImageWidget later(4);
+    later.appendImage(writeImage(QStringLiteral("later.png"), QSize(40, 30)));
+    const QPointer<AttachmentImageWidget> shown = thumbnailsOf(&later).value(0);
+    QVERIFY(shown);
+    QTRY_VERIFY(!shown->pixmap().isNull());
 }
 
 void tst_Attachments::infoTextFollowsTheTitle()
@@ -288,7 +378,8 @@ void tst_Attachments::largeImageIsDecodedSmall()
     images.appendImage(path);
     const QList<AttachmentImageWidget *> thumbnails = thumbnailsOf(&images);
     QCOMPARE(thumbnails.size(), 1);
-    QCOMPARE(thumbnails.first()->pixmap().size(), decoded);
+    QVERIFY(thumbnails.first()->pixmap().isNull());
+    QTRY_COMPARE(thumbnails.first()->pixmap().size(), decoded);
 }
 
 void tst_Attachments::undecodableFileGivesATappableThumbnail()
@@ -302,11 +393,13 @@ void tst_Attachments::undecodableFileGivesATappableThumbnail()
     QGraphicsScene scene;
     ActivityBubble bubble;
     scene.addItem(&bubble);
+    const LogCatcher log;
     bubble.setActivity(photos({media(path)}), {});
     auto *images = qobject_cast<MultiImageWidget *>(bubble.centralWidget());
     QVERIFY(images);
     const QList<AttachmentImageWidget *> thumbnails = thumbnailsOf(images);
     QCOMPARE(thumbnails.size(), 1);
+    QTRY_COMPARE(log.count("Cannot show the image from path: \"" + path + '"'), 1);
     QVERIFY(thumbnails.first()->pixmap().isNull());
     QSignalSpy clicked(images, &MultiImageWidget::clicked);
     OpenedUrls urls;
@@ -323,8 +416,11 @@ void tst_Attachments::undecodableFileGivesATappableThumbnail()
 
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(clicked.first().first().toString(), path);
-    // Without web addresses the picture file itself is opened.
-    QCOMPARE(urls.urls, QList<QUrl>{QUrl::fromLocalFile(path)});
+    // Without web addresses only a picture would be opened, and this is none.
+    QCOMPARE(log.count(s_imageClicked + " Will not open a file that is not a local image: \"" +
+                       path + '"'),
+             1);
+    QVERIFY(urls.urls.isEmpty());
 }
 
 void tst_Attachments::tapOpensWhatTheImageStandsFor_data()
@@ -332,35 +428,64 @@ void tst_Attachments::tapOpensWhatTheImageStandsFor_data()
     QTest::addColumn<QString>("linkUrl");
     QTest::addColumn<QString>("fallbackUrl");
     QTest::addColumn<QString>("imageName");
-    QTest::addColumn<QString>("opened"); // empty: refused, "<image>": the picture
+    QTest::addColumn<QString>("content"); // picture, text or pipe, maybe behind a link
+    QTest::addColumn<QString>("opened");  // empty: refused, "<image>": the picture
     QTest::newRow("link") << "http://example.com/photo/1"
                           << "http://example.com/fallback"
                           << "photo.png"
+                          << "picture"
                           << "http://example.com/photo/1";
     QTest::newRow("fallback") << ""
                               << "https://example.com/fallback"
                               << "photo.png"
+                              << "picture"
                               << "https://example.com/fallback";
     QTest::newRow("picture") << ""
                              << ""
                              << "photo.png"
+                             << "picture"
                              << "<image>";
     QTest::newRow("javascript link") << "javascript:alert(1)"
                                      << "http://example.com/"
                                      << "photo.png"
+                                     << "picture"
                                      << "";
     QTest::newRow("file fallback") << ""
                                    << "file:///etc/passwd"
                                    << "photo.png"
+                                   << "picture"
                                    << "";
     QTest::newRow("custom scheme") << "myapp://open"
                                    << ""
                                    << "photo.png"
+                                   << "picture"
                                    << "";
-    QTest::newRow("not a picture") << ""
-                                   << ""
-                                   << "notes.txt"
-                                   << "";
+    // The file's content decides, not its name.
+    QTest::newRow("text named as a picture") << ""
+                                             << ""
+                                             << "notes.png"
+                                             << "text"
+                                             << "";
+    QTest::newRow("picture named as text") << ""
+                                           << ""
+                                           << "photo.txt"
+                                           << "picture"
+                                           << "<image>";
+    QTest::newRow("link named x.png to text") << ""
+                                              << ""
+                                              << "x.png"
+                                              << "link to text"
+                                              << "";
+    QTest::newRow("link to a picture") << ""
+                                       << ""
+                                       << "y.png"
+                                       << "link to picture"
+                                       << "<image>";
+    QTest::newRow("named pipe") << ""
+                                << ""
+                                << "pipe.png"
+                                << "pipe"
+                                << "";
 }
 
 void tst_Attachments::tapOpensWhatTheImageStandsFor()
@@ -368,14 +493,26 @@ void tst_Attachments::tapOpensWhatTheImageStandsFor()
     QFETCH(QString, linkUrl);
     QFETCH(QString, fallbackUrl);
     QFETCH(QString, imageName);
+    QFETCH(QString, content);
     QFETCH(QString, opened);
-    const QString path = writeImage(imageName, QSize(40, 30), "PNG");
-    QGraphicsScene scene;
+    const QString tag = QString::fromLatin1(QTest::currentDataTag());
+    QVERIFY(QDir(m_dir.path()).mkpath(tag));
+    const QString path = m_dir.filePath(tag + '/' + imageName);
+    const QString stored = content.startsWith(QLatin1String("link")) ? path + ".target" : path;
+    if (content.endsWith(QLatin1String("picture")))
+        QVERIFY(QImage(QSize(40, 30), QImage::Format_RGB32).save(stored, "PNG"));
+    else if (content.endsWith(QLatin1String("text")))
+        QVERIFY(HostileImages::writeText(stored, "just words\n"));
+    else
+        QVERIFY(HostileImages::makePipe(stored));
+    if (stored != path)
+        QVERIFY(QFile::link(stored, path));
+    if (content == QLatin1String("pipe"))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Will not add the image from path"));
     ActivityBubble bubble;
-    scene.addItem(&bubble);
     bubble.setActivity(photos({media(path, linkUrl, fallbackUrl)}), {});
-    const QList<AttachmentImageWidget *> thumbnails = thumbnailsOf(bubble.centralWidget());
-    QCOMPARE(thumbnails.size(), 1);
+    auto *images = qobject_cast<MultiImageWidget *>(bubble.centralWidget());
+    QVERIFY(images);
     OpenedUrls urls;
 
     const QString target = !linkUrl.isEmpty()       ? linkUrl
@@ -388,10 +525,11 @@ void tst_Attachments::tapOpensWhatTheImageStandsFor()
                                     : " Will not open a link that is not http or https: \"";
         QTest::ignoreMessage(QtWarningMsg, qPrintable(s_imageClicked + refusal + target + '"'));
     }
-    tap(scene, thumbnails.first(), QPointF(5, 5));
+    emit images->clicked(path);
 
+    // A link is opened as the file it leads to.
     const QUrl expected =
-        opened == QLatin1String("<image>") ? QUrl::fromLocalFile(path) : QUrl(opened);
+        opened == QLatin1String("<image>") ? QUrl::fromLocalFile(stored) : QUrl(opened);
     QCOMPARE(urls.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{expected});
 }
 

@@ -1,8 +1,9 @@
 #include "avatarimage_p.h"
 
+#include <imageguard.h>
+
 #include <QDebug>
 #include <QHash>
-#include <QImageReader>
 #include <QRegularExpression>
 #include <QTextBoundaryFinder>
 
@@ -21,25 +22,12 @@ QString firstGrapheme(const QString &word)
 
 QImage decode(const QString &path, const QSize &size)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    // Scaling and clipping apply before the orientation is corrected.
-    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
-    const QSize target = turned ? size.transposed() : size;
-    const QSize source = reader.size();
-    if (source.isValid()) {
-        const QSize scaled = source.scaled(target, Qt::KeepAspectRatioByExpanding);
-        reader.setScaledSize(scaled);
-        reader.setScaledClipRect(QRect(
-            QPoint((scaled.width() - target.width()) / 2, (scaled.height() - target.height()) / 2),
-            target));
-    } else {
-        reader.setScaledSize(target);
-    }
-    const QImage image = reader.read();
+    QString why;
+    const QImage image = ImageGuard::readBounded(path, ImageGuard::devicePixels(size),
+                                                 ImageGuard::Scaling::CropToFill, &why);
     if (image.isNull()) {
         qWarning() << Q_FUNC_INFO << "Cannot read the avatar picture" << path
-                   << reader.errorString();
+                   << qUtf8Printable(why);
     }
     return image;
 }

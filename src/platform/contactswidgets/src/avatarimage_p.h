@@ -8,9 +8,10 @@
 
 namespace AvatarImage {
 
-// Decodes the picture at path straight to size, cropping the centre so the
-// aspect ratio is kept; the full-size image is never held in memory. Null,
-// with a warning, when the file cannot be read.
+// Decodes the picture at path straight to size in device pixels, cropping
+// the centre so the aspect ratio is kept; the full-size image is never held
+// in memory. Null, with a warning, when the file is not a regular file
+// within the image budgets or cannot be read.
 QImage decode(const QString &path, const QSize &size);
 
 // Up to two letters: the first of the first and of the last word.
