@@ -59,6 +59,8 @@ private slots:
     void windowSizesItsPages();
     void destroyedInAnyState_data();
     void destroyedInAnyState();
+    void deletedFromItsOwnSignals_data();
+    void deletedFromItsOwnSignals();
 
 private:
     UxTestView *m_view = nullptr;
@@ -326,8 +328,8 @@ void TestUxPage::destroyedInAnyState_data()
 {
     QTest::addColumn<QString>("state");
     QTest::addColumn<bool>("byWindow");
-    for (const char *state :
-         {"focused editor", "removed focused editor", "pressed button", "hovered editor", "idle"}) {
+    for (const char *state : {"focused editor", "removed focused editor", "pressed button",
+                              "dragged content", "hovered editor", "idle"}) {
         QTest::addRow("%s, page deleted", state) << QString::fromLatin1(state) << false;
         QTest::addRow("%s, window deleted", state) << QString::fromLatin1(state) << true;
     }
@@ -340,11 +342,8 @@ void TestUxPage::destroyedInAnyState()
     QFETCH(QString, state);
     QFETCH(bool, byWindow);
 
-    auto *window = new UxApplicationWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
     QPointer<RecordingPage> page = new RecordingPage;
-    window->showPage(page);
+    page->appear(m_view->scene());
     // The post area of the comments page: a column nested in the page's.
     auto *postArea = new UxLayout;
     auto *postList = new UxLinearLayoutPolicy(postArea, Qt::Vertical);
@@ -353,10 +352,12 @@ void TestUxPage::destroyedInAnyState()
     postList->addItem(editor);
     postList->addItem(button);
     page->m_list->addItem(postArea);
-    QTRY_VERIFY(button->size().width() > 0);
+    auto *tall = new UxWidget;
+    tall->setPreferredHeight(3000);
+    page->m_list->addItem(tall);
+    QTRY_VERIFY(page->maximumScrollPosition() > 0);
 
-    const QPoint onEditor =
-        window->mapFromScene(editor->mapToScene(editor->boundingRect().center()));
+    QGraphicsScene *scene = m_view->scene();
     if (state.endsWith(QLatin1String("focused editor"))) {
         editor->setFocus();
         QVERIFY(editor->hasFocus());
@@ -367,32 +368,87 @@ void TestUxPage::destroyedInAnyState()
             QVERIFY(!editor->isVisible());
         }
     } else if (state == QLatin1String("pressed button")) {
-        window->activateWindow();
-        QTest::mousePress(window->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          window->mapFromScene(button->mapToScene(QPointF(10, 10))));
+        m_view->press(button, QPointF(10, 10));
         QVERIFY(button->isDown());
-        QCOMPARE(window->scene()->mouseGrabberItem(), button.data());
+        QCOMPARE(scene->mouseGrabberItem(), button.data());
+    } else if (state == QLatin1String("dragged content")) {
+        const QPointF onButton = button->mapToItem(page, QPointF(10, 10));
+        m_view->press(page, onButton);
+        m_view->move(page, onButton - QPointF(0, 60));
+        m_view->move(page, onButton - QPointF(0, 100));
+        QCOMPARE(page->scrollPosition(), 100.0);
+        QVERIFY(page->isAncestorOf(scene->mouseGrabberItem()));
     } else if (state == QLatin1String("hovered editor")) {
-        QTest::mouseMove(window->viewport(), onEditor);
+        QTest::mouseMove(m_view->viewport(),
+                         m_view->mapFromScene(editor->mapToScene(editor->boundingRect().center())));
         QTRY_VERIFY(editor->isUnderMouse());
     }
 
     if (byWindow) {
-        delete window;
+        delete m_view;
+        m_view = nullptr;
     } else {
         delete page;
-        QVERIFY(!window->scene()->focusItem());
-        QVERIFY(!window->scene()->mouseGrabberItem());
+        QVERIFY(!scene->focusItem());
+        QVERIFY(!scene->mouseGrabberItem());
         // The scene works on without the page.
         auto *next = new RecordingPage;
-        window->showPage(next);
-        QTest::mouseClick(window->viewport(), Qt::LeftButton, Qt::NoModifier, onEditor);
-        delete window;
+        next->appear(scene);
+        auto *nextButton = new UxButton(QStringLiteral("Next"));
+        next->m_list->addItem(nextButton);
+        QTRY_VERIFY(nextButton->size().width() > 0);
+        QSignalSpy clicks(nextButton, &UxButton::clicked);
+        m_view->tap(nextButton, QPointF(10, 10));
+        QCOMPARE(clicks.count(), 1);
     }
     processDeferredDeletes();
     QVERIFY(!page);
     QVERIFY(!editor);
     QVERIFY(!button);
+}
+
+void TestUxPage::deletedFromItsOwnSignals_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<QString>("signal");
+    QTest::addRow("disappear, on disappeared") << "disappear"
+                                               << "disappeared";
+    QTest::addRow("dismiss, on disappeared") << "dismiss"
+                                             << "disappeared";
+    QTest::addRow("dismiss, on dismissed") << "dismiss"
+                                           << "dismissed";
+    QTest::addRow("back button, on dismissed") << "back button"
+                                               << "dismissed";
+}
+
+void TestUxPage::deletedFromItsOwnSignals()
+{
+    QFETCH(QString, ending);
+    QFETCH(QString, signal);
+
+    (new RecordingPage)->appear(m_view->scene());
+    QPointer<RecordingPage> page = new RecordingPage;
+    page->appear(m_view->scene(), UxSceneWindow::DestroyWhenDone);
+    QVERIFY(page->isBackButtonVisible());
+    int heard = 0;
+    const auto deletePage = [&] {
+        ++heard;
+        delete page.data();
+    };
+    if (signal == QLatin1String("disappeared"))
+        connect(page.data(), &UxSceneWindow::disappeared, this, deletePage);
+    else
+        connect(page.data(), &UxSceneWindow::dismissed, this, deletePage);
+
+    if (ending == QLatin1String("disappear"))
+        page->disappear();
+    else if (ending == QLatin1String("dismiss"))
+        page->dismiss();
+    else
+        m_view->tap(page, QPointF(10, 10));
+    QVERIFY(!page);
+    QCOMPARE(heard, 1);
+    processDeferredDeletes();
 }
 
 int main(int argc, char **argv)

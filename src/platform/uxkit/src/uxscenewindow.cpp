@@ -68,13 +68,17 @@ void UxSceneWindow::aboutToAppear() {}
 
 void UxSceneWindow::finish(bool dismissing)
 {
+    // Whoever hears of it may delete the window.
+    const QPointer<UxSceneWindow> alive(this);
     const bool wasAppeared = m_appeared;
     m_appeared = false;
     hide();
-    if (wasAppeared)
+    if (wasAppeared && alive)
         emit disappeared();
-    if (dismissing)
+    if (dismissing && alive)
         emit dismissed();
+    if (!alive)
+        return;
 
     if (m_policy == DestroyWhenDone || (dismissing && m_policy == DestroyWhenDismissed))
         deleteLater();
