@@ -379,7 +379,7 @@ void TestUxWidgets::imageFromTheme()
 
     const QString path = m_themeDir.filePath(QStringLiteral("icon-test.png"));
     QCOMPARE(UxTheme::imagePath(QStringLiteral("icon-test")), path);
-    icon.setImage(path, QSize(12, 12));
+    icon.setImage(QStringLiteral("icon-test"), QSize(12, 12));
     QCOMPARE(icon.pixmap().size(), QSize(12, 12));
 
     // Resources are used as given, whatever their format.

@@ -10,9 +10,10 @@
 // The look shared by all widgets: theme images and the libraries that
 // registered with the theme.
 //
-// An image id is either a file (an absolute path or a ":/" resource path,
-// used as given) or a name looked up as <dir>/<id>.png in the image search
-// paths, the most recently added first.
+// An image id is either a ":/" resource path, used as given, or a name looked
+// up as <dir>/<id>.png in the image search paths, the most recently added
+// first. A name never leaves those folders: ids with separators or ".." and
+// files whose links lead elsewhere resolve to nothing.
 class UXKIT_EXPORT UxTheme
 {
 public:
@@ -23,9 +24,10 @@ public:
 
     // The file an id stands for, or an empty string when none exists.
     static QString imagePath(const QString &id);
-    // The image scaled to fit the size (keeping its aspect ratio); a null
-    // pixmap when the id does not resolve. An invalid size keeps the image's
-    // own size.
+    // The image decoded to fit the size in device pixels (keeping its aspect
+    // ratio); a null pixmap when the id does not resolve or the file is not
+    // a regular one within the image budgets. An invalid size keeps the
+    // image's own size.
     static QPixmap pixmap(const QString &id, const QSize &size = QSize());
 
     static void registerLibrary(const QString &name);

@@ -2,6 +2,8 @@
 
 #include "uxlogging_p.h"
 
+#include <imageguard.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmapCache>
@@ -22,16 +24,40 @@ QStringList &registeredLibraries()
     return s_libraries;
 }
 
-// Ids already reported as missing, so that a missing icon is logged once.
-QSet<QString> &missingIds()
+// Ids and files already reported, so that each is logged once.
+QSet<QString> &reported()
 {
-    static QSet<QString> s_missing;
-    return s_missing;
+    static QSet<QString> s_reported;
+    return s_reported;
 }
 
-bool isFileId(const QString &id)
+bool reportOnce(const QString &what)
 {
-    return id.startsWith(QLatin1String(":/")) || QDir::isAbsolutePath(id);
+    if (reported().contains(what))
+        return false;
+    reported().insert(what);
+    return true;
+}
+
+bool isResourceId(const QString &id)
+{
+    return id.startsWith(QLatin1String(":/"));
+}
+
+// Ids come from service records that other people write: a name never
+// reaches outside the folders of the theme.
+bool isThemeName(const QString &id)
+{
+    return !id.contains(QLatin1Char('/')) && !id.contains(QLatin1Char('\\')) &&
+           !id.contains(QLatin1String(".."));
+}
+
+// Also once links are followed.
+bool isInside(const QString &file, const QString &directory)
+{
+    const QString folder = QFileInfo(directory).canonicalFilePath();
+    return !folder.isEmpty() &&
+           QFileInfo(file).canonicalFilePath().startsWith(folder + QLatin1Char('/'));
 }
 
 } // namespace
@@ -53,11 +79,13 @@ QString UxTheme::imagePath(const QString &id)
 {
     if (id.isEmpty())
         return QString();
-    if (isFileId(id))
+    if (isResourceId(id))
         return QFileInfo::exists(id) ? id : QString();
+    if (!isThemeName(id))
+        return QString();
     for (const QString &directory : qAsConst(searchPaths())) {
         const QString candidate = directory + QLatin1Char('/') + id + QLatin1String(".png");
-        if (QFileInfo::exists(candidate))
+        if (QFileInfo::exists(candidate) && isInside(candidate, directory))
             return candidate;
     }
     return QString();
@@ -67,26 +95,31 @@ QPixmap UxTheme::pixmap(const QString &id, const QSize &size)
 {
     const QString path = imagePath(id);
     if (path.isEmpty()) {
-        if (!id.isEmpty() && !missingIds().contains(id)) {
-            missingIds().insert(id);
+        if (id.isEmpty() || !reportOnce(id))
+            return QPixmap();
+        if (isResourceId(id) || isThemeName(id))
             qCWarning(lcUxTheme) << "No theme image for id" << id;
-        }
+        else
+            qCWarning(lcUxTheme) << "Will not look outside the theme for image id" << id;
         return QPixmap();
     }
 
+    // Decoded straight at the size shown: the file may be of any size.
+    const QSize box = ImageGuard::devicePixels(size);
     const QString key =
-        QStringLiteral("uxtheme:%1:%2x%3").arg(path).arg(size.width()).arg(size.height());
+        QStringLiteral("uxtheme:%1:%2x%3").arg(path).arg(box.width()).arg(box.height());
     QPixmap result;
     if (QPixmapCache::find(key, &result))
         return result;
 
-    result = QPixmap(path);
-    if (result.isNull()) {
-        qCWarning(lcUxTheme) << "Theme image could not be read:" << path;
+    QString why;
+    const QImage image = ImageGuard::readBounded(path, box, ImageGuard::Scaling::ScaleToFit, &why);
+    if (image.isNull()) {
+        if (reportOnce(path))
+            qCWarning(lcUxTheme) << "Theme image could not be read:" << path << qUtf8Printable(why);
         return result;
     }
-    if (size.isValid() && !size.isEmpty() && result.size() != size)
-        result = result.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    result = QPixmap::fromImage(image);
     QPixmapCache::insert(key, result);
     return result;
 }
