@@ -6,6 +6,7 @@
 #include <contactresolver.h>
 #include <personstore.h>
 #include <uximagewidget.h>
+#include <uxlabel.h>
 #include <zevavizi.h>
 
 #include <QPointer>
@@ -75,6 +76,8 @@ private slots:
     void messageLinksOpenOnlyWebPages();
     void longMessageIsCut_data();
     void longMessageIsCut();
+    void providerMarkupShowsAsWritten_data();
+    void providerMarkupShowsAsWritten();
 };
 
 void tst_ActivityBubble::initTestCase()
@@ -487,6 +490,63 @@ void tst_ActivityBubble::longMessageIsCut()
         log.startingWith(QStringLiteral("static QString ActivityBubblePrivate::convertToHtml"));
     QVERIFY(!converted.isEmpty());
     QVERIFY(converted.constLast().endsWith(shown.right(1) + QLatin1Char('"')));
+}
+
+void tst_ActivityBubble::providerMarkupShowsAsWritten_data()
+{
+    QTest::addColumn<QString>("markup");
+    QTest::newRow("bold") << QStringLiteral("<b>bold</b>");
+    QTest::newRow("font") << QStringLiteral("<font size=7 color=red>BIG</font>");
+    QTest::newRow("link") << QStringLiteral("<a href=\"http://example.com/x\">x</a>");
+    QTest::newRow("image") << QStringLiteral("<img src=\"/tmp/tst-activitybubble-none.png\">");
+    QTest::newRow("entity") << QStringLiteral("&lt;b&gt; &amp;");
+}
+
+// Names, messages and attachment texts come from other people: whatever
+// markup they hold shows as the characters it is made of.
+void tst_ActivityBubble::providerMarkupShowsAsWritten()
+{
+    QFETCH(QString, markup);
+    QVariantMap names;
+    names.insert(SocialNetworkPerson::FirstName, markup);
+    names.insert(SocialNetworkPerson::LastName, QStringLiteral("Smith"));
+    ProviderFixtures::providerData()->updatePersons(
+        {ProviderFixtures::person(QStringLiteral("a1"), QStringLiteral("p9"), names)});
+
+    ActivityBubble bubble;
+    bubble.setActivity(activity("x1", markup, 300, "a1", "p9"), {});
+    QTRY_VERIFY(bubble.senderName().startsWith(markup));
+    QTextDocument message;
+    message.setHtml(bubble.message());
+    QCOMPARE(message.toPlainText(), markup);
+
+    // A link: its title shows as written, its href is the URL as written.
+    SocialActivityAttachment link;
+    link.linkUrl = QStringLiteral("http://example.com/?q=%1").arg(markup);
+    link.title = markup;
+    bubble.setActivity(withAttachment(activity("x1", markup, 300, "a1", "p9"), link), {});
+    auto *label = qobject_cast<UxLabel *>(bubble.centralWidget());
+    QVERIFY(label);
+    QCOMPARE(label->textFormat(), Qt::RichText);
+    QCOMPARE(label->plainText(), markup);
+    label->resize(label->effectiveSizeHint(Qt::PreferredSize));
+    QCOMPARE(label->anchorAt(QPointF(2, label->size().height() / 2)), link.linkUrl);
+
+    // Photos: the caption under them is plain.
+    SocialActivityAttachment photos;
+    photos.title = markup;
+    photos.media = {media(QString())};
+    bubble.setActivity(withAttachment(activity("x1", markup, 300, "a1", "p9"), photos), {});
+    QVERIFY(bubble.centralWidget());
+    UxLabel *caption = nullptr;
+    for (QGraphicsItem *child : bubble.centralWidget()->childItems()) {
+        if (auto *found = qobject_cast<UxLabel *>(child->toGraphicsObject()))
+            caption = found;
+    }
+    QVERIFY(caption);
+    QVERIFY(caption->isVisible());
+    QCOMPARE(caption->textFormat(), Qt::PlainText);
+    QCOMPARE(caption->plainText(), markup);
 }
 
 BUBBLE_TEST_MAIN(tst_ActivityBubble)

@@ -2,6 +2,7 @@
 #include "logcatcher.h"
 
 #include <QSignalSpy>
+#include <QTextDocument>
 
 using namespace CommentsFixtures;
 
@@ -25,6 +26,8 @@ private slots:
     void twoQuickTapsSendOneRequest();
     void failedLikeFreesButton();
     void partialUpdateEndsPendingLike();
+    void providerMarkupShowsAsWritten_data();
+    void providerMarkupShowsAsWritten();
 };
 
 void tst_CommentsLikes::init()
@@ -223,6 +226,53 @@ void tst_CommentsLikes::partialUpdateEndsPendingLike()
     QCOMPARE(view.likesLabel()->text(), QStringLiteral("4 people like this"));
     view.likeButton()->click();
     QCOMPARE(requests.likes().count(), 2);
+}
+
+void tst_CommentsLikes::providerMarkupShowsAsWritten_data()
+{
+    QTest::addColumn<QString>("markup");
+    QTest::newRow("bold") << QStringLiteral("<b>bold</b>");
+    QTest::newRow("font") << QStringLiteral("<font size=7 color=red>BIG</font>");
+    QTest::newRow("link") << QStringLiteral("<a href=\"http://example.com/x\">x</a>");
+    QTest::newRow("image") << QStringLiteral("<img src=\"/tmp/tst-commentslikes-none.png\">");
+}
+
+// The owner's and the likers' names, the activity and its comments come from
+// other people: markup in them shows as the characters it is made of.
+void tst_CommentsLikes::providerMarkupShowsAsWritten()
+{
+    QFETCH(QString, markup);
+    SocialDataStore *store = ProviderFixtures::providerData();
+    store->updatePersons({person(s_facebookAccount, s_owner, markup, markup),
+                          person(s_facebookAccount, QStringLiteral("f1"), markup, markup)});
+    SocialActivity activity = post(s_facebookAccount, s_activityId, 1, 1);
+    activity.setProperty(SocialGenericData::Description, markup);
+    store->insertActivity(activity);
+    SocialActivity reply = comment(s_facebookAccount, s_activityId, QStringLiteral("c1"), at(9));
+    reply.setProperty(SocialGenericData::Description, markup);
+    store->insertActivity(reply);
+    store->setLikers(s_facebookAccount, s_activityId, {"f1"});
+
+    QGraphicsScene scene;
+    CommentsPage *page = showPage(&scene, activity);
+    const PageView view(page);
+    QCOMPARE(page->title(), markup + ' ' + markup);
+    QTRY_COMPARE(view.likesLabel()->plainText(), QStringLiteral("%1 %1 likes this").arg(markup));
+    QCOMPARE(view.likesLabel()->textFormat(), Qt::PlainText);
+
+    QTextDocument shown;
+    shown.setHtml(view.bubble()->message());
+    QCOMPARE(shown.toPlainText(), markup);
+    QTRY_COMPARE(view.comments()->count(), 1u);
+    const ActivityBubble *shownReply = nullptr;
+    for (QGraphicsItem *item : scene.items()) {
+        auto *bubble = qobject_cast<ActivityBubble *>(item->toGraphicsObject());
+        if (bubble && bubble->activity().id() == QLatin1String("c1"))
+            shownReply = bubble;
+    }
+    QVERIFY(shownReply);
+    shown.setHtml(shownReply->message());
+    QCOMPARE(shown.toPlainText(), markup);
 }
 
 COMMENTS_TEST_MAIN(tst_CommentsLikes)
