@@ -1,10 +1,12 @@
 #include "socialdatasetparser_p.h"
 
-#include <QSet>
-#include <QVector>
-
 #include <algorithm>
 #include <cstring>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -14,15 +16,21 @@ const int s_maxNesting = 1024;
 // One open object or array.
 struct Level
 {
-    QString name;    // what its parent calls it
-    QString lastKey; // in an object, the key whose value comes next
-    int index = 0;   // in an array, the element that comes next
+    QString name;             // what its parent calls it
+    std::string_view lastKey; // in an object, the key whose value comes next
+    int index = 0;            // in an array, the element that comes next
     bool isObject = false;
     bool expectsKey = false;
-    QSet<QByteArray> keys;
+    // Views of the input, or of the decoded keys: no copy of each key.
+    std::unordered_set<std::string_view> keys;
 };
 
-QString pathOf(const QVector<Level> &levels)
+QString textOf(std::string_view key)
+{
+    return QString::fromUtf8(key.data(), int(key.size()));
+}
+
+QString pathOf(const std::vector<Level> &levels)
 {
     QString path;
     for (const Level &level : levels) {
@@ -45,7 +53,7 @@ int hexValue(char c)
 }
 
 // The text of a string whose body holds escapes, as UTF-8 like the others.
-QByteArray unescaped(const char *body, int size)
+std::string unescaped(const char *body, int size)
 {
     QString text;
     int copied = 0;
@@ -67,7 +75,7 @@ QByteArray unescaped(const char *body, int size)
         copied = i + 1;
     }
     text += QString::fromUtf8(body + copied, size - copied);
-    return text.toUtf8();
+    return text.toStdString();
 }
 
 } // namespace
@@ -78,7 +86,8 @@ QByteArray unescaped(const char *body, int size)
 // name.
 bool SocialDataSetParser::checkUniqueKeys(const QByteArray &json)
 {
-    QVector<Level> levels;
+    std::vector<Level> levels;
+    std::deque<std::string> decodedKeys;
     const char *data = json.constData();
     const int size = json.size();
     for (int i = 0; i < size; ++i) {
@@ -94,38 +103,41 @@ bool SocialDataSetParser::checkUniqueKeys(const QByteArray &json)
             }
             if (i >= size)
                 return true;
-            if (levels.isEmpty() || !levels.constLast().expectsKey)
+            if (levels.empty() || !levels.back().expectsKey)
                 continue;
-            Level &level = levels.last();
-            const QByteArray key = escaped ? unescaped(data + start, i - start)
-                                           : QByteArray::fromRawData(data + start, i - start);
-            level.lastKey = QString::fromUtf8(key);
-            if (level.keys.contains(key))
-                return fail(pathOf(levels),
-                            QStringLiteral("duplicate field \"%1\"").arg(level.lastKey));
-            level.keys.insert(key);
-            level.expectsKey = false;
-        } else if (c == '{' || c == '[') {
-            if (levels.size() >= s_maxNesting)
-                return true;
-            Level opened;
-            if (!levels.isEmpty()) {
-                const Level &parent = levels.constLast();
-                opened.name =
-                    parent.isObject ? parent.lastKey : QStringLiteral("[%1]").arg(parent.index);
+            Level &level = levels.back();
+            std::string_view key(data + start, size_t(i - start));
+            if (escaped) {
+                decodedKeys.push_back(unescaped(key.data(), int(key.size())));
+                key = decodedKeys.back();
             }
-            opened.isObject = c == '{';
-            opened.expectsKey = opened.isObject;
-            levels.append(opened);
+            level.lastKey = key;
+            level.expectsKey = false;
+            if (!level.keys.insert(key).second)
+                return fail(pathOf(levels),
+                            QStringLiteral("duplicate field \"%1\"").arg(textOf(key)));
+        } else if (c == '{' || c == '[') {
+            if (levels.size() >= size_t(s_maxNesting))
+                return true;
+            QString name;
+            if (!levels.empty()) {
+                const Level &parent = levels.back();
+                name = parent.isObject ? textOf(parent.lastKey)
+                                       : QStringLiteral("[%1]").arg(parent.index);
+            }
+            levels.emplace_back();
+            levels.back().name = name;
+            levels.back().isObject = c == '{';
+            levels.back().expectsKey = c == '{';
         } else if (c == ',') {
-            if (levels.isEmpty())
+            if (levels.empty())
                 return true;
-            levels.last().expectsKey = levels.constLast().isObject;
-            ++levels.last().index;
+            levels.back().expectsKey = levels.back().isObject;
+            ++levels.back().index;
         } else if (c == '}' || c == ']') {
-            if (levels.isEmpty() || levels.constLast().isObject != (c == '}'))
+            if (levels.empty() || levels.back().isObject != (c == '}'))
                 return true;
-            levels.removeLast();
+            levels.pop_back();
         }
     }
     return true;
