@@ -7,6 +7,7 @@
 #include <commentspage.h>
 #include <uxapplicationwindow.h>
 #include <uxlocale.h>
+#include <uxtextedit.h>
 
 #include <QGraphicsScene>
 #include <QPointer>
@@ -63,6 +64,8 @@ private slots:
     void feedDiesWithItsParent();
     void bubbleTapOpensCommentsPageForPosts();
     void bubbleTapOffSceneOpensNothing();
+    void commentsPageGoesWithTheFocusInItsEditor_data();
+    void commentsPageGoesWithTheFocusInItsEditor();
     void avatarTapOpensContactCard();
     void avatarTapWithoutContactOpensNothing();
 };
@@ -139,6 +142,55 @@ void tst_FeedWidget::bubbleTapOffSceneOpensNothing()
                          "void ActivitiesWidgetPrivate::onBubbleClicked() Will not open the "
                          "comments page of a feed that is not on a scene");
     emit bubbleAt(feed, 0)->bubbleClicked();
+}
+
+void tst_FeedWidget::commentsPageGoesWithTheFocusInItsEditor_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::newRow("back") << "back";
+    QTest::newRow("page deleted") << "page deleted";
+    QTest::newRow("quit") << "quit";
+}
+
+// The user taps the comment box and then goes back, or quits, while the
+// comments are still being fetched.
+void tst_FeedWidget::commentsPageGoesWithTheFocusInItsEditor()
+{
+    QFETCH(QString, ending);
+
+    auto *window = new UxApplicationWindow;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->activateWindow();
+    auto *feed = new ActivitiesWidget(0u);
+    window->scene()->addItem(feed);
+    feed->push(activity("acc1", "post", at(12), SocialActivity::Post), {});
+    emit bubbleAt(*feed, 0)->bubbleClicked();
+    QCOMPARE(pagesOn(window->scene()).size(), 1);
+    const QPointer<CommentsPage> page = pagesOn(window->scene()).first();
+
+    QPointer<UxTextEdit> editor;
+    for (QGraphicsItem *item : window->scene()->items()) {
+        auto *found = qobject_cast<UxTextEdit *>(item->toGraphicsObject());
+        if (found && page->isAncestorOf(found))
+            editor = found;
+    }
+    QVERIFY(editor);
+    editor->setFocus();
+    QVERIFY(editor->hasFocus());
+
+    if (ending == QLatin1String("back"))
+        page->dismiss();
+    else if (ending == QLatin1String("page deleted"))
+        delete page.data();
+    else
+        delete window;
+    QTRY_VERIFY(page.isNull());
+    QVERIFY(editor.isNull());
+    if (ending != QLatin1String("quit")) {
+        QVERIFY(!window->scene()->focusItem());
+        delete window;
+    }
 }
 
 void tst_FeedWidget::avatarTapOpensContactCard()
