@@ -1,5 +1,8 @@
 #include "avatarwidget.h"
 #include "contactsgui.h"
+#include "hostileimages.h"
+
+#include <imageguard.h>
 
 #include <QApplication>
 #include <QContactAvatar>
@@ -135,6 +138,8 @@ private slots:
     void avatarShowsPicture();
     void avatarShowsInitials();
     void avatarFallsBackOnUnreadablePicture();
+    void avatarRefusesHostilePicture_data();
+    void avatarRefusesHostilePicture();
     void avatarDecodesAtWidgetSize();
     void avatarKeepsDecodedPicture();
     void avatarSizeHint();
@@ -238,6 +243,50 @@ void TestContactsWidgets::avatarFallsBackOnUnreadablePicture()
     QVERIFY(broken->avatarPixmap().isNull());
 
     delete broken;
+    delete plain;
+}
+
+void TestContactsWidgets::avatarRefusesHostilePicture_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("named pipe") << "pipe"
+                                << "it is a named pipe";
+    QTest::newRow("link to a named pipe") << "link to a pipe"
+                                          << "it is a named pipe";
+    QTest::newRow("folder") << "folder"
+                            << "it is a folder";
+    QTest::newRow("header claiming 400 megapixels")
+        << "20000 by 20000"
+        << "it has 20000 by 20000 pixels, more than 40 megapixels";
+    QTest::newRow("file above the byte budget") << "above the byte budget"
+                                                << QStringLiteral("it has %1 bytes, more than %2")
+                                                       .arg(ImageGuard::s_maxFileBytes + 1)
+                                                       .arg(ImageGuard::s_maxFileBytes);
+}
+
+void TestContactsWidgets::avatarRefusesHostilePicture()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".png");
+    QVERIFY(HostileImages::make(kind, path, ImageGuard::s_maxFileBytes));
+
+    AvatarWidget *hostile = new AvatarWidget;
+    hostile->resize(64, 64);
+    hostile->setContact(makeContact(QStringLiteral("Ada Lovelace"), path));
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(QStringLiteral("Cannot read the avatar picture \"") +
+                                         QRegularExpression::escape(path + "\" " + reason) + '$'));
+    const QImage shown = render(hostile);
+
+    // The initials stand in for the picture.
+    AvatarWidget *plain = new AvatarWidget;
+    plain->resize(64, 64);
+    plain->setContact(makeContact(QStringLiteral("Ada Lovelace")));
+    QCOMPARE(shown, render(plain));
+    QVERIFY(hostile->avatarPixmap().isNull());
+    delete hostile;
     delete plain;
 }
 
