@@ -1,6 +1,7 @@
 #include "activitybubble.h"
 
 #include "activitybubble_p.h"
+#include "activitycount_p.h"
 #include "contactresolver.h"
 #include "logging.h"
 #include "serviceiconresolver.h"
@@ -9,13 +10,11 @@
 
 namespace {
 
-// Counts that are absent, not numbers or not above zero show as nothing; a
-// negative count would otherwise wrap round to billions.
-QString countText(const QVariant &value, const QString &format)
+// Zero, or no count at all, shows as nothing.
+QString countText(const SocialActivity &activity, const QString &property, const QString &format)
 {
-    bool isNumber = false;
-    const qlonglong count = value.toLongLong(&isNumber);
-    return isNumber && count > 0 ? format.arg(count) : QString();
+    const qint64 count = ActivityCount::of(activity, property);
+    return count > 0 ? format.arg(count) : QString();
 }
 
 } // namespace
@@ -57,11 +56,9 @@ void ActivityBubble::setActivity(const SocialActivity &activity, const QList<QSt
         setMessage(ActivityBubblePrivate::convertToHtml(
             ActivityBubblePrivate::shownMessage(merged.description()).toHtmlEscaped()));
     if (whole || updatedProps.contains(SocialActivity::CommentCount))
-        setCommentsString(
-            countText(merged.variantProperty(SocialActivity::CommentCount), QStringLiteral("%1")));
+        setCommentsString(countText(merged, SocialActivity::CommentCount, QStringLiteral("%1")));
     if (whole || updatedProps.contains(SocialActivity::LikeCount))
-        setThumbsUpString(
-            countText(merged.variantProperty(SocialActivity::LikeCount), QStringLiteral("+%1")));
+        setThumbsUpString(countText(merged, SocialActivity::LikeCount, QStringLiteral("+%1")));
 
     const QString icon = ServiceIconResolver::instance()->iconForActivity(merged);
     m_d->m_serviceIcon->setImage(icon, ActivityBubblePrivate::s_serviceIconSize);

@@ -12,6 +12,7 @@
 class ActivitiesWidget;
 class ActivityBubble;
 class CommentsPage;
+class QDateTime;
 class SocialDataRequest;
 class SocialPostActivitiesRequest;
 class UxButton;
@@ -69,6 +70,8 @@ protected:
 
     // The likes text that the like count and the user's own like give.
     QString likesTextFromCount() const;
+    // How many of the comments shown start at that time.
+    quint32 shownCommentsAt(const QDateTime &start) const;
     // Logs a post's blank id and errors; true when the post went through.
     static bool postSucceeded(const SocialPostActivitiesRequest *request);
     static void logErrors(const SocialDataRequest *request);

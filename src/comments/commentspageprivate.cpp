@@ -2,6 +2,7 @@
 
 #include "activitieswidget.h"
 #include "activitybubble.h"
+#include "activitycount_p.h"
 #include "commentspage.h"
 #include "commentspageprivatefacebook_p.h"
 #include "commentspageprivatetwitter_p.h"
@@ -15,6 +16,8 @@
 #include <uxlinearlayoutpolicy.h>
 
 #include <QDateTime>
+
+#include <limits>
 
 namespace {
 
@@ -109,10 +112,11 @@ void CommentsPagePrivate::onActivityUpdate(const QList<SocialActivity> &activiti
             updateActivity(activity, updatedProps);
             continue;
         }
-        const uint newCount = activity.variantProperty(SocialActivity::CommentCount).toUInt();
-        const uint shownCount = m_activity.variantProperty(SocialActivity::CommentCount).toUInt();
+        const qint64 newCount = ActivityCount::of(activity, SocialActivity::CommentCount);
+        const qint64 shownCount = ActivityCount::of(m_activity, SocialActivity::CommentCount);
         if (newCount > shownCount)
-            fetchRecentComments(newCount - shownCount);
+            fetchRecentComments(
+                quint32(qMin<qint64>(newCount - shownCount, std::numeric_limits<quint32>::max())));
         updateActivity(activity, updatedProps);
         m_bubble->setActivity(activity, updatedProps);
         updateShowMoreLabel();
@@ -140,7 +144,7 @@ void CommentsPagePrivate::updateShowMoreLabel()
         qCDebug(lcDavovadezed) << Q_FUNC_INFO;
         return;
     }
-    const uint commentCount = m_activity.variantProperty(SocialActivity::CommentCount).toUInt();
+    const qint64 commentCount = ActivityCount::of(m_activity, SocialActivity::CommentCount);
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << commentCount << m_comments->count();
     if (commentCount > s_initialCommentCount && m_comments->count() < commentCount) {
         m_moreLabel->setText(
@@ -171,12 +175,37 @@ void CommentsPagePrivate::fetchAllComments()
 void CommentsPagePrivate::fetchRecentComments(quint32 count)
 {
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << count;
-    if (!m_comments)
+    // A limit of 0 would fetch every comment there is.
+    if (!m_comments || count == 0)
         return;
-    // Only comments newer than the newest one shown.
+    // The after filter is strict and time stamps are often whole seconds, so
+    // a new comment may well start with the newest one shown: the bound lies
+    // a millisecond before it. The shown comments that this lets in again are
+    // merged, not repeated, but the provider counts them against the limit.
     const QDateTime newest = m_comments->mostRecentActivityTimestamp();
-    m_comments->setAfterFilter(newest);
-    m_comments->refreshFeeds(count);
+    qint64 limit = count;
+    if (newest.isValid()) {
+        m_comments->setAfterFilter(newest.addMSecs(-1));
+        limit += shownCommentsAt(newest);
+    } else {
+        m_comments->setAfterFilter(newest);
+    }
+    // The list shows no more than its bound (0: none), and a limit the
+    // request cannot hold would ask for everything.
+    if (m_comments->maxSize() != 0)
+        limit = qMin<qint64>(limit, m_comments->maxSize());
+    m_comments->refreshFeeds(quint32(qMin<qint64>(limit, std::numeric_limits<int>::max())));
+}
+
+quint32 CommentsPagePrivate::shownCommentsAt(const QDateTime &start) const
+{
+    quint32 shown = 0;
+    for (quint32 i = 0; i < m_comments->count(); ++i) {
+        if (m_comments->activityAt(i).variantProperty(SocialActivity::StartTime).toDateTime() ==
+            start)
+            ++shown;
+    }
+    return shown;
 }
 
 void CommentsPagePrivate::onAccountsRemoved(const QStringList &accountIds)

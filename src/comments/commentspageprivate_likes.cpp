@@ -1,5 +1,6 @@
 #include "commentspage_p.h"
 
+#include "activitycount_p.h"
 #include "logging.h"
 #include "personstore.h"
 
@@ -45,7 +46,7 @@ void CommentsPagePrivate::setLikeButtonText(const QString &text)
 
 QString CommentsPagePrivate::likesTextFromCount() const
 {
-    const uint likeCount = m_activity.variantProperty(SocialActivity::LikeCount).toUInt();
+    const qint64 likeCount = ActivityCount::of(m_activity, SocialActivity::LikeCount);
     const bool likedByMe = m_activity.variantProperty(SocialActivity::IsLikedByMe).toBool();
     if (likeCount == 0)
         return QString();
@@ -59,7 +60,7 @@ QString CommentsPagePrivate::likesTextFromCount() const
 void CommentsPagePrivate::updateLikenessArea()
 {
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << "likeCount="
-                           << m_activity.variantProperty(SocialActivity::LikeCount).toUInt();
+                           << ActivityCount::of(m_activity, SocialActivity::LikeCount);
     m_likesLabel->setText(likesTextFromCount());
     setLikeButtonText(m_activity.variantProperty(SocialActivity::IsLikedByMe).toBool()
                           ? qtTrId("qtn_actv_button_unlike")
@@ -127,7 +128,7 @@ void CommentsPagePrivate::onGetLikersFinished()
     } else if (likedByMe) {
         // The list may hold only the first few likers, so the count tells
         // how many there are.
-        const uint likeCount = m_activity.variantProperty(SocialActivity::LikeCount).toUInt();
+        const qint64 likeCount = ActivityCount::of(m_activity, SocialActivity::LikeCount);
         text = qtTrId("qtn_actv_text_2_like_you").arg(tr("You"), QString::number(likeCount));
     } else {
         text = qtTrId("qtn_actv_text_2_like_you").arg(first, QString::number(likers.count() - 1));

@@ -45,6 +45,10 @@ private slots:
     void showMoreLink();
     void noLinkUpToFourteenComments();
     void liveCommentCountRise();
+    void countsThatAreNoNumbers_data();
+    void countsThatAreNoNumbers();
+    void commentAtTheNewestTime_data();
+    void commentAtTheNewestTime();
     void partialAndWholeMerges();
     void updatesOfOtherActivitiesIgnored();
     void updateBeforeContentOnlyMerges();
@@ -227,8 +231,9 @@ void tst_CommentsPage::liveCommentCountRise()
     store->updateActivities({post(s_facebookAccount, s_activityId, 5)},
                             {SocialActivity::CommentCount});
     QCOMPARE(requests.fetches().count(), 1);
-    QCOMPARE(requests.fetches().at(0).limit, 2);
-    QCOMPARE(requests.fetches().at(0).after, at(9, 20));
+    // With the comment at 9:20, which the bound lets in again.
+    QCOMPARE(requests.fetches().at(0).limit, 3);
+    QCOMPARE(requests.fetches().at(0).after, at(9, 20).addMSecs(-1));
     QCOMPARE(requests.fetches().at(0).parentFilter, s_activityId);
     QTRY_COMPARE(shownComments(view.comments()), QStringList({"c0", "c10", "c20", "c30", "c40"}));
 
@@ -244,7 +249,97 @@ void tst_CommentsPage::liveCommentCountRise()
         {post(s_facebookAccount, s_activityId, 9)}, {SocialActivity::LikeCount},
         SocialProviderTimeline::NoTimeline);
     QCOMPARE(requests.fetches().count(), 1);
-    QCOMPARE(requests.fetches().at(0).limit, 6);
+    QCOMPARE(requests.fetches().at(0).limit, 7);
+}
+
+void tst_CommentsPage::countsThatAreNoNumbers_data()
+{
+    QTest::addColumn<QVariant>("count");
+    QTest::newRow("minus one") << QVariant(-1);
+    QTest::newRow("minus five") << QVariant(-5);
+    QTest::newRow("negative text") << QVariant(QStringLiteral("-5"));
+    QTest::newRow("not a number") << QVariant(QStringLiteral("many"));
+    QTest::newRow("empty text") << QVariant(QString());
+}
+
+void tst_CommentsPage::countsThatAreNoNumbers()
+{
+    QFETCH(QVariant, count);
+    SocialDataStore *store = ProviderFixtures::providerData();
+    SocialActivity bad = post(s_facebookAccount, s_activityId, 3, 2);
+    bad.setProperty(SocialActivity::CommentCount, count);
+    bad.setProperty(SocialActivity::LikeCount, count);
+    storeComments(s_activityId, 3);
+    RequestLog requests;
+    QGraphicsScene scene;
+    const PageView view(showPage(&scene, post(s_facebookAccount, s_activityId, 3, 2)));
+    QTRY_COMPARE(view.comments()->count(), 3u);
+    QCOMPARE(view.likesLabel()->text(), QStringLiteral("2 people like this"));
+
+    // Such a count is none: no likes, no link, nothing fetched.
+    requests.clear();
+    store->updateActivities({bad});
+    QVERIFY(requests.fetches().isEmpty());
+    QVERIFY(view.likesLabel()->text().isEmpty());
+    QVERIFY(view.moreLabel()->text().isEmpty());
+    QVERIFY(view.bubble()->commentsString().isEmpty());
+
+    // A rise from it counts from 0; the comment at 9:20 comes back with the
+    // new ones and takes a place of its own in the limit.
+    store->updateActivities({post(s_facebookAccount, s_activityId, 2)},
+                            {SocialActivity::CommentCount});
+    QCOMPARE(requests.fetches().count(), 1);
+    QCOMPARE(requests.fetches().at(0).limit, 3);
+
+    // A count past any list asks for no more than the list holds.
+    settle();
+    requests.clear();
+    SocialActivity huge = post(s_facebookAccount, s_activityId);
+    huge.setProperty(SocialActivity::CommentCount, qint64(5000000000));
+    store->updateActivities({huge}, {SocialActivity::CommentCount});
+    QCOMPARE(requests.fetches().count(), 1);
+    QCOMPARE(requests.fetches().at(0).limit, 100);
+    QCOMPARE(view.moreLabel()->text(),
+             QStringLiteral("<a href=\"#showmore\">View all 5000000000 comments</a>"));
+}
+
+void tst_CommentsPage::commentAtTheNewestTime_data()
+{
+    QTest::addColumn<bool>("live");
+    QTest::newRow("fetched") << false;
+    QTest::newRow("live") << true;
+}
+
+void tst_CommentsPage::commentAtTheNewestTime()
+{
+    QFETCH(bool, live);
+    SocialDataStore *store = ProviderFixtures::providerData();
+    store->insertActivity(post(s_facebookAccount, s_activityId, 2));
+    storeComments(s_activityId, 2);
+    RequestLog requests;
+    QGraphicsScene scene;
+    const PageView view(showPage(&scene, post(s_facebookAccount, s_activityId, 2)));
+    QTRY_COMPARE(shownComments(view.comments()), QStringList({"c0", "c10"}));
+
+    // A new comment at the very time of the newest one shown, which it
+    // follows in the provider's order of equal times.
+    const SocialActivity same = comment(s_facebookAccount, s_activityId, "c11", at(9, 10));
+    if (!live)
+        store->insertActivity(same);
+    requests.clear();
+    store->updateActivities({post(s_facebookAccount, s_activityId, 3)},
+                            {SocialActivity::CommentCount});
+    QCOMPARE(requests.fetches().count(), 1);
+    QCOMPARE(requests.fetches().at(0).after, at(9, 10).addMSecs(-1));
+    QCOMPARE(requests.fetches().at(0).limit, 2);
+    settle();
+    if (live)
+        store->updateActivities({same});
+    QCOMPARE(shownComments(view.comments()), QStringList({"c0", "c10", "c11"}));
+
+    // Both again, live: merged into the comments shown.
+    store->updateActivities({same, comment(s_facebookAccount, s_activityId, "c10", at(9, 10))});
+    QCOMPARE(shownComments(view.comments()), QStringList({"c0", "c10", "c11"}));
 }
 
 void tst_CommentsPage::partialAndWholeMerges()
