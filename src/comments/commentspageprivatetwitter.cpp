@@ -16,6 +16,15 @@ namespace {
 // The service's limit on a status, in UTF-16 code units.
 const int s_maxStatusLength = 140;
 
+// The text cut to the limit, never keeping half of a surrogate pair.
+QString cutToStatusLength(const QString &text)
+{
+    if (text.length() <= s_maxStatusLength)
+        return text;
+    const bool splitsPair = text.at(s_maxStatusLength - 1).isHighSurrogate();
+    return text.left(splitsPair ? s_maxStatusLength - 1 : s_maxStatusLength);
+}
+
 } // namespace
 
 CommentsPagePrivateTwitter::CommentsPagePrivateTwitter(CommentsPage *page)
@@ -70,9 +79,7 @@ void CommentsPagePrivateTwitter::onLikeClicked()
     if (text.length() > s_maxStatusLength) {
         qCDebug(lcDavovadezed).nospace()
             << "Retweet comment truncated to 140 chars from " << text.length();
-        // Never keep half of a surrogate pair.
-        const bool splitsPair = text.at(s_maxStatusLength - 1).isHighSurrogate();
-        text.truncate(splitsPair ? s_maxStatusLength - 1 : s_maxStatusLength);
+        text = cutToStatusLength(text);
     }
     post(text, &CommentsPagePrivateTwitter::onLikeFinished);
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << "- end";
@@ -118,8 +125,9 @@ void CommentsPagePrivateTwitter::onPostFinished()
 
 QString CommentsPagePrivateTwitter::replyPrefix() const
 {
-    return QStringLiteral("@") + m_owner.property(SocialNetworkPerson::ScreenName) +
-           QLatin1Char(' ');
+    // A screen name is the provider's to choose: a long one must still fit.
+    return cutToStatusLength(QStringLiteral("@") +
+                             m_owner.property(SocialNetworkPerson::ScreenName) + QLatin1Char(' '));
 }
 
 void CommentsPagePrivateTwitter::post(const QString &text,

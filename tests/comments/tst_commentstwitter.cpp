@@ -33,6 +33,8 @@ private slots:
     void retweetSuccessDismisses();
     void retweetFailureKeepsPageOpen();
     void replyPrefix();
+    void replyPrefixCut_data();
+    void replyPrefixCut();
     void failedReplyKeepsText();
     void blankReplySendsNothing();
     void missingAccount();
@@ -182,6 +184,40 @@ void tst_CommentsTwitter::replyPrefix()
     QCOMPARE(editor->text(), QStringLiteral("@ann thanks!"));
     QTRY_COMPARE(editor->text(), QStringLiteral("@ann "));
     QCOMPARE(editor->prompt(), QStringLiteral("Write a comment..."));
+}
+
+void tst_CommentsTwitter::replyPrefixCut_data()
+{
+    const QString smile = QString::fromUcs4(U"\U0001F600");
+    QTest::addColumn<QString>("screenName");
+    QTest::addColumn<QString>("prefix");
+    // "@" and the blank take two units.
+    QTest::newRow("fits exactly") << QString(138, 'x') << '@' + QString(138, 'x') + ' ';
+    QTest::newRow("long name") << QString(300, 'x') << '@' + QString(139, 'x');
+    QTest::newRow("pair split at the cut") << QString(138, 'x') + smile << '@' + QString(138, 'x');
+    QTest::newRow("pair ending at the cut")
+        << QString(137, 'x') + smile + 'y' << '@' + QString(137, 'x') + smile;
+}
+
+void tst_CommentsTwitter::replyPrefixCut()
+{
+    QFETCH(QString, screenName);
+    QFETCH(QString, prefix);
+    ProviderFixtures::providerData()->updatePersons({person(
+        s_twitterAccount, s_owner, QStringLiteral("Ann"), QStringLiteral("Lee"), screenName)});
+    RequestLog requests;
+    QGraphicsScene scene;
+    const PageView view(showPage(&scene, tweet(QStringLiteral("hello"))));
+    UxTextEdit *editor = view.replyEditor();
+    QCOMPARE(editor->text(), prefix);
+
+    // The prefix the reply result puts back is cut the same way.
+    editor->setText(QStringLiteral("@x hi"));
+    view.replyButton()->click();
+    QTRY_COMPARE(editor->text(), prefix);
+    view.replyButton()->click();
+    QCOMPARE(requests.posts().count(), 2);
+    QCOMPARE(requests.posts().at(1).text, prefix);
 }
 
 void tst_CommentsTwitter::failedReplyKeepsText()
