@@ -13,7 +13,6 @@
 #include <uxlayout.h>
 #include <uxtextedit.h>
 
-#include <QTextDocument>
 #include <QTextDocumentFragment>
 
 namespace {
@@ -24,11 +23,6 @@ QString quoted(QString text)
     text.replace(QLatin1Char('"'), QLatin1String("\\\""));
     text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
     return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-QString plainText(const QString &text)
-{
-    return Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
 }
 
 QString avatarState(const ActivityBubble *bubble)
@@ -86,8 +80,15 @@ QString SceneReport::describeBubble(const ActivityBubble *bubble)
                   QString::number(
                       SceneItems::visibleOfType<AttachmentImageWidget>(bubble->centralWidget())
                           .size());
-    if (auto *link = qobject_cast<UxLabel *>(bubble->centralWidget()))
-        fields << QStringLiteral("link=") + quoted(plainText(link->text()));
+    if (auto *link = qobject_cast<UxLabel *>(bubble->centralWidget())) {
+        fields << QStringLiteral("link=") + quoted(link->plainText());
+    } else {
+        // The caption under the thumbnails.
+        const QList<UxLabel *> captions =
+            SceneItems::visibleOfType<UxLabel>(bubble->centralWidget());
+        if (!captions.isEmpty())
+            fields << QStringLiteral("caption=") + quoted(captions.constFirst()->plainText());
+    }
     fields << QStringLiteral("message=") +
                   quoted(QTextDocumentFragment::fromHtml(bubble->message()).toPlainText());
     return fields.join(QLatin1Char(' '));
@@ -129,11 +130,11 @@ QStringList SceneReport::describeCommentsPage(const CommentsPage *page)
     }
 
     QStringList fields{QStringLiteral("comments page: title=") + quoted(page->title())};
-    fields << QStringLiteral("likes=") + quoted(likes ? plainText(likes->text()) : QString())
+    fields << QStringLiteral("likes=") + quoted(likes ? likes->plainText() : QString())
            << QStringLiteral("like-button=") + quoted(likeButton ? likeButton->text() : QString())
            << QStringLiteral("comments=") + QString::number(comments ? comments->count() : 0)
            << QStringLiteral("postbox=") + QLatin1String(postBox ? "yes" : "no")
-           << QStringLiteral("more=") + quoted(more ? plainText(more->text()) : QString());
+           << QStringLiteral("more=") + quoted(more ? more->plainText() : QString());
     QStringList lines{fields.join(QLatin1Char(' '))};
     if (activity)
         lines << QStringLiteral("activity: ") + describeBubble(activity);

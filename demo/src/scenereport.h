@@ -9,7 +9,8 @@ class CommentsPage;
 
 // A plain-text account of what the demo shows, one line per bubble, for
 // people and scripts alike. Values are written as key=value; texts are in
-// double quotes with \" and \\ escaped.
+// double quotes with \" and \\ escaped, each as the user sees it: rich text
+// without its markup.
 class SceneReport
 {
 public:
@@ -22,7 +23,8 @@ public:
     // and its comments ("comment I: ...").
     static QStringList describeCommentsPage(const CommentsPage *page);
     // sender, avatar (picture, initials or none), time, comments, likes,
-    // icon, thumbnails, link (if any) and message of one bubble.
+    // icon, thumbnails, link or photo caption (if any) and message of one
+    // bubble.
     static QString describeBubble(const ActivityBubble *bubble);
 };
 

@@ -146,6 +146,7 @@ private slots:
     void feedShowsEveryAge();
     void commentsPageOfFirstBubble();
     void commentsPageOfLongThread();
+    void markupShowsAsWritten();
     void refusesBadInput_data();
     void refusesBadInput();
 
@@ -288,6 +289,74 @@ void TestDemo::commentsPageOfLongThread()
     // The link offers the rest, naming the full count.
     QVERIFY2(page.value(QStringLiteral("more")).contains(count),
              qPrintable(page.value(QStringLiteral("more"))));
+}
+
+void TestDemo::markupShowsAsWritten()
+{
+    const QString bold = QStringLiteral("<b>Ann</b>");
+    const QString big = QStringLiteral("<font size=7 color=red>BIG</font>");
+    const QString link = QStringLiteral("<a href=\"http://example.com/\">x</a>");
+    const QString image = QStringLiteral("<img src=\"/nonexistent/x.png\">");
+
+    // The sample, with markup in the first activity's owner, liker, message
+    // and photo caption, and its files found from anywhere.
+    const QDir data(QStringLiteral(DEMO_DATA_DIR));
+    QFile sampleFile(data.filePath(QStringLiteral("sample.json")));
+    QVERIFY(sampleFile.open(QIODevice::ReadOnly));
+    QJsonObject sample = QJsonDocument::fromJson(sampleFile.readAll()).object();
+    QJsonArray persons = sample.value(QLatin1String("persons")).toArray();
+    for (QJsonValueRef value : persons) {
+        QJsonObject person = value.toObject();
+        const QString id = person.value(QLatin1String("id")).toString();
+        if (id == QLatin1String("1001"))
+            person.insert(QStringLiteral("firstName"), bold);
+        else if (id == QLatin1String("1002"))
+            person.insert(QStringLiteral("firstName"), big);
+        person.insert(QStringLiteral("picture"),
+                      data.filePath(person.value(QLatin1String("picture")).toString()));
+        value = person;
+    }
+    sample.insert(QStringLiteral("persons"), persons);
+    QJsonArray activities = sample.value(QLatin1String("activities")).toArray();
+    for (QJsonValueRef value : activities) {
+        QJsonObject activity = value.toObject();
+        QJsonObject attachment = activity.value(QLatin1String("attachment")).toObject();
+        QJsonArray media = attachment.value(QLatin1String("media")).toArray();
+        for (QJsonValueRef item : media) {
+            QJsonObject object = item.toObject();
+            object.insert(QStringLiteral("image"),
+                          data.filePath(object.value(QLatin1String("image")).toString()));
+            item = object;
+        }
+        if (!media.isEmpty())
+            attachment.insert(QStringLiteral("media"), media);
+        if (activity.value(QLatin1String("id")).toString() == QLatin1String("fb-101")) {
+            activity.insert(QStringLiteral("description"), link);
+            activity.insert(QStringLiteral("likers"), QJsonArray{QStringLiteral("1002")});
+            attachment.insert(QStringLiteral("title"), image);
+        }
+        if (!attachment.isEmpty())
+            activity.insert(QStringLiteral("attachment"), attachment);
+        value = activity;
+    }
+    sample.insert(QStringLiteral("activities"), activities);
+    QFile markupFile(m_dir.filePath(QStringLiteral("markup.json")));
+    QVERIFY(markupFile.open(QIODevice::WriteOnly));
+    markupFile.write(QJsonDocument(sample).toJson());
+    markupFile.close();
+
+    const DemoRun run =
+        runDemo({QStringLiteral("--screenshot"), m_dir.filePath(QStringLiteral("markup.png")),
+                 QStringLiteral("--data"), markupFile.fileName(), QStringLiteral("--open-comments"),
+                 QStringLiteral("1")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+    const Fields page = run.single(QStringLiteral("comments page"));
+    QCOMPARE(page.value(QStringLiteral("title")), bold + QLatin1String(" Lee"));
+    QCOMPARE(page.value(QStringLiteral("likes")), big + QLatin1String(" Stone likes this"));
+    const Fields activity = run.single(QStringLiteral("activity"));
+    QCOMPARE(activity.value(QStringLiteral("sender")), bold + QLatin1String(" Lee"));
+    QCOMPARE(activity.value(QStringLiteral("message")), link);
+    QCOMPARE(activity.value(QStringLiteral("caption")), image);
 }
 
 void TestDemo::refusesBadInput_data()
