@@ -243,6 +243,8 @@ void tst_Attachments::refusedPictureShowsNothing_data()
                                 << "it is a named pipe";
     QTest::newRow("link to a named pipe") << "link to a pipe"
                                           << "it is a named pipe";
+    QTest::newRow("link to a device") << "link to a device"
+                                      << "it is a device";
     QTest::newRow("folder") << "folder"
                             << "it is a folder";
     QTest::newRow("header claiming 400 megapixels")

@@ -71,7 +71,8 @@ inline bool writeText(const QString &path, const QByteArray &text)
 }
 
 // The hostile entry of a kind at path, for data-driven tests: "pipe",
-// "link to a pipe", "folder", "20000 by 20000", "above the byte budget".
+// "link to a pipe", "link to a device", "folder", "20000 by 20000",
+// "above the byte budget".
 inline bool make(const QString &kind, const QString &path, qint64 byteBudget)
 {
     if (kind == QLatin1String("pipe"))
@@ -79,6 +80,8 @@ inline bool make(const QString &kind, const QString &path, qint64 byteBudget)
     if (kind == QLatin1String("link to a pipe"))
         return makePipe(path + QStringLiteral(".pipe")) &&
                QFile::link(path + QStringLiteral(".pipe"), path);
+    if (kind == QLatin1String("link to a device"))
+        return QFile::link(QStringLiteral("/dev/zero"), path);
     if (kind == QLatin1String("folder"))
         return QDir().mkpath(path);
     if (kind == QLatin1String("20000 by 20000"))

@@ -119,18 +119,6 @@ QRect centred(const QSize &scaled, const QSize &box)
                  box);
 }
 
-// Only for resources whose format does not tell its size up front.
-QImage scaledAfterDecoding(const QImage &image, const QSize &box, Scaling scaling)
-{
-    if (image.isNull())
-        return image;
-    const QSize scaled = scaledSize(image.size(), box, scaling);
-    QImage result = scaled == image.size()
-                        ? image
-                        : image.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return scaling == Scaling::CropToFill ? result.copy(centred(scaled, box)) : result;
-}
-
 } // namespace
 
 bool isReadableRegularFile(const QString &path, qint64 maxBytes, QString *why)
@@ -173,29 +161,26 @@ QImage readBounded(const QString &path, const QSize &deviceBox, Scaling scaling,
     QImageReader reader(file.get());
     reader.setAutoTransform(true);
     const QSize source = reader.size();
-    if (source.isValid() && !isWithinPixelBudget(source, why))
-        return QImage();
-    if (!source.isValid() && !isResource(path)) {
+    if (!source.isValid()) {
         setWhy(why, QStringLiteral("its size cannot be read from its header"));
         return QImage();
     }
-    const bool boxed = deviceBox.isValid() && !deviceBox.isEmpty();
+    if (!isWithinPixelBudget(source, why))
+        return QImage();
     // Scaling and clipping apply before the orientation is corrected.
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize box = turned ? deviceBox.transposed() : deviceBox;
-    if (boxed && source.isValid()) {
+    if (deviceBox.isValid() && !deviceBox.isEmpty()) {
         const QSize scaled = scaledSize(source, box, scaling);
         if (scaled != source)
             reader.setScaledSize(scaled);
         if (scaling == Scaling::CropToFill)
             reader.setScaledClipRect(centred(scaled, box));
     }
-    QImage image = reader.read();
-    if (image.isNull()) {
+    const QImage image = reader.read();
+    if (image.isNull())
         setWhy(why, reader.errorString());
-        return image;
-    }
-    return boxed && !source.isValid() ? scaledAfterDecoding(image, deviceBox, scaling) : image;
+    return image;
 }
 
 bool isImageByContent(const QString &path)

@@ -36,7 +36,7 @@ bool fitsPixelBudget(const QString &path, QString *why);
 // or empty box keeps the image's own size. Null, with the reason, for files
 // that are not readable regular files, images above the pixel budget, images
 // whose size the header does not tell and undecodable ones. ":/" resources
-// are read as given.
+// are compiled in and need no file checks, only the budgets.
 QImage readBounded(const QString &path, const QSize &deviceBox, Scaling scaling, QString *why);
 
 // Whether the content of path, a readable regular file, is an image of a
