@@ -47,8 +47,11 @@ const QStringList s_links = {
 
 } // namespace
 
-BenchData::BenchData()
-    : m_random(20240514), m_accounts({QStringLiteral("fb-1"), QStringLiteral("tw-1")})
+BenchData::BenchData(const QString &folder)
+    : m_random(20240514),
+      m_files(folder.isEmpty() ? QDir::temp().filePath(QStringLiteral("davovadezed-bench-XXXXXX"))
+                               : QDir(folder).filePath(QStringLiteral("data-XXXXXX"))),
+      m_accounts({QStringLiteral("fb-1"), QStringLiteral("tw-1")})
 {
 }
 

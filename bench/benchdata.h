@@ -16,7 +16,9 @@
 class BenchData
 {
 public:
-    BenchData();
+    // The files go in a new folder inside the given one (default: the
+    // system's temporary folder).
+    explicit BenchData(const QString &folder = QString());
 
     // Replaces the provider's data with the accounts and persons.
     void setUpProvider();

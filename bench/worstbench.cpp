@@ -59,13 +59,17 @@ int worst(const BenchOptions &options, const QStringList &selected)
         QProcess child;
         child.start(options.program, arguments);
         QString result;
-        if (!child.waitForFinished(options.worstLimitMs())) {
+        const bool finished = child.waitForFinished(options.worstLimitMs());
+        // What the library wrote, refusals included, stays readable.
+        const QByteArray log = child.readAllStandardError();
+        std::fputs(log.constData(), stderr);
+        if (!finished) {
             child.kill();
             child.waitForFinished();
             result = QStringLiteral("hang (over %1 s)").arg(options.worstLimitMs() / 1000);
             ++missed;
         } else if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
-            result = QStringLiteral("failed (%1)").arg(lastLine(child.readAllStandardError()));
+            result = QStringLiteral("failed (%1)").arg(lastLine(log));
             ++missed;
         } else {
             const QList<QByteArray> values = child.readAllStandardOutput().trimmed().split(' ');

@@ -47,7 +47,9 @@ void worstCase(const BenchOptions &options, const QString &name, const QString &
     const rlimit limit = {s_addressSpace, s_addressSpace};
     setrlimit(RLIMIT_AS, &limit);
     UxTheme::addImageSearchPath(WorstPictures::iconFolder(folder));
-    BenchData data;
+    // In the run's folder, which the parent removes: this process ends
+    // without destructors.
+    BenchData data(folder);
     data.setUpProvider();
     const QList<WorstCases::Step> steps = WorstCases::steps(options, name, &data, folder);
     if (steps.isEmpty())
