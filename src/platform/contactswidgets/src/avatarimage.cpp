@@ -4,12 +4,18 @@
 
 #include <QDebug>
 #include <QHash>
-#include <QRegularExpression>
 #include <QTextBoundaryFinder>
 
 namespace AvatarImage {
 
 namespace {
+
+// The white space that separates words in a name: ASCII blanks and line
+// breaks, as a regular expression's \s means them.
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
+}
 
 QString firstGrapheme(const QString &word)
 {
@@ -34,14 +40,31 @@ QImage decode(const QString &path, const QSize &size)
 
 QString initials(const QString &label)
 {
-    const QStringList words =
-        label.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    if (words.isEmpty()) {
+    // Called for every avatar shown: only the first and the last word are
+    // looked at, without splitting the whole label.
+    int firstStart = 0;
+    while (firstStart < label.size() && isBlank(label.at(firstStart))) {
+        ++firstStart;
+    }
+    if (firstStart == label.size()) {
         return {};
     }
-    QString letters = firstGrapheme(words.first());
-    if (words.size() > 1) {
-        letters += firstGrapheme(words.last());
+    int firstEnd = firstStart;
+    while (firstEnd < label.size() && !isBlank(label.at(firstEnd))) {
+        ++firstEnd;
+    }
+    QString letters = firstGrapheme(label.mid(firstStart, firstEnd - firstStart));
+
+    int lastEnd = label.size();
+    while (lastEnd > firstEnd && isBlank(label.at(lastEnd - 1))) {
+        --lastEnd;
+    }
+    if (lastEnd > firstEnd) {
+        int lastStart = lastEnd;
+        while (!isBlank(label.at(lastStart - 1))) {
+            --lastStart;
+        }
+        letters += firstGrapheme(label.mid(lastStart, lastEnd - lastStart));
     }
     return letters.toUpper();
 }
