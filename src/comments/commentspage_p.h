@@ -15,6 +15,7 @@ class CommentsPage;
 class QDateTime;
 class SocialDataRequest;
 class SocialPostActivitiesRequest;
+class UxAbstractLayoutPolicy;
 class UxButton;
 class UxFlowLayoutPolicy;
 class UxLabel;
@@ -68,6 +69,8 @@ protected:
     virtual void createContentPostComment();
     virtual void createContentLikenessArea();
 
+    // Insets a row's policy by the bubble's side margins.
+    static void alignWithBubble(UxAbstractLayoutPolicy *policy);
     // The likes text that the like count and the user's own like give.
     QString likesTextFromCount() const;
     // How many of the comments shown start at that time.

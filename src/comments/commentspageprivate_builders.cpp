@@ -7,6 +7,7 @@
 #include "commentspage.h"
 
 #include <socialprovidermanager.h>
+#include <uxbubbleitem.h>
 #include <uxbutton.h>
 #include <uxflowlayoutpolicy.h>
 #include <uxlabel.h>
@@ -19,6 +20,13 @@ namespace {
 const int s_maxComments = 100;
 
 } // namespace
+
+void CommentsPagePrivate::alignWithBubble(UxAbstractLayoutPolicy *policy)
+{
+    // The rows line up with the frames of the bubbles above and below them.
+    const qreal side = UxBubbleItem::sideMargin();
+    policy->setContentsMargins(side, 0, side, 0);
+}
 
 void CommentsPagePrivate::createContentActivityBubble()
 {
@@ -33,6 +41,7 @@ void CommentsPagePrivate::createContentMoreLabel()
 {
     m_moreLabel = new UxLabel();
     m_moreLabel->setTextFormat(Qt::RichText);
+    m_moreLabel->setContentsMargins(UxBubbleItem::sideMargin(), 0, UxBubbleItem::sideMargin(), 0);
     m_policy->addItem(m_moreLabel);
     connect(m_moreLabel, &UxLabel::linkActivated, this, &CommentsPagePrivate::onShowMoreClicked);
 }
@@ -53,10 +62,13 @@ void CommentsPagePrivate::createContentPostComment()
 {
     m_postLayout = new UxLayout(m_layout);
     m_postPolicy = new UxLinearLayoutPolicy(m_postLayout, Qt::Vertical);
+    alignWithBubble(m_postPolicy);
 
     m_commentEdit = new UxTextEdit(UxTextEditModel::SingleLine, QString());
     m_commentEdit->setPrompt(qtTrId("qtn_actv_single_text_write_comment"));
     m_postPolicy->addItem(m_commentEdit);
+    // The editor holds one line, so Return has nothing else to do.
+    connect(m_commentEdit, &UxTextEdit::returnPressed, this, &CommentsPagePrivate::onPostClicked);
 
     m_postButton = new UxButton(qtTrId("qtn_actv_single_button_post_comment"));
     connect(m_postButton, &UxButton::clicked, this, &CommentsPagePrivate::onPostClicked);
@@ -70,6 +82,7 @@ void CommentsPagePrivate::createContentLikenessArea()
     m_likenessLayout = new UxLayout(m_layout);
     m_likenessPolicy = new UxFlowLayoutPolicy(m_likenessLayout);
     m_likenessPolicy->setRowLimit(2);
+    alignWithBubble(m_likenessPolicy);
 
     m_likesLabel = new UxLabel();
     m_likenessPolicy->addItem(m_likesLabel);

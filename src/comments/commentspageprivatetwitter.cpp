@@ -56,6 +56,7 @@ void CommentsPagePrivateTwitter::createContentLikenessArea()
 {
     m_likenessLayout = new UxLayout(m_layout);
     m_likenessPolicy = new UxFlowLayoutPolicy(m_likenessLayout);
+    alignWithBubble(m_likenessPolicy);
     // Without an id there is nothing to retweet.
     if (!m_activity.id().isEmpty()) {
         m_likeButton = new UxButton(tr("Retweet"));

@@ -40,6 +40,8 @@ private slots:
     void variantChoice();
     void facebookRows();
     void twitterRows();
+    void rowsLineUpWithBubble_data();
+    void rowsLineUpWithBubble();
     void emptyIdFillsNothing();
     void titleOfOwnerWithoutNames();
     void showMoreLink();
@@ -150,6 +152,50 @@ void tst_CommentsPage::twitterRows()
     settle();
     QVERIFY(requests.fetches().isEmpty());
     QVERIFY(requests.likers().isEmpty());
+}
+
+void tst_CommentsPage::rowsLineUpWithBubble_data()
+{
+    QTest::addColumn<QString>("accountId");
+    QTest::newRow("facebook") << s_facebookAccount;
+    QTest::newRow("twitter gateway") << s_twitterAccount;
+}
+
+void tst_CommentsPage::rowsLineUpWithBubble()
+{
+    QFETCH(QString, accountId);
+    QGraphicsScene scene(0, 0, 480, 854);
+    const CommentsPage *page = showPage(&scene, post(accountId, s_activityId, 3, 2));
+    const PageView view(page);
+    settle();
+    QCoreApplication::processEvents();
+
+    const QGraphicsWidget *content = page->centralWidget();
+    auto span = [content](const QGraphicsWidget *widget) {
+        return widget->mapRectToItem(content, widget->rect());
+    };
+    const qreal side = UxBubbleItem::sideMargin();
+    QVERIFY(side > 0);
+    const QRectF bubble = span(view.bubble());
+    QVERIFY(bubble.width() > 400);
+    const qreal left = bubble.left() + side;
+    const qreal right = bubble.right() - side;
+
+    const bool facebook = accountId == s_facebookAccount;
+    const UxTextEdit *editor = facebook ? view.editor() : view.replyEditor();
+    const UxButton *post = facebook ? view.postButton() : view.replyButton();
+    QCOMPARE(span(editor).left(), left);
+    QCOMPARE(span(editor).right(), right);
+    QCOMPARE(span(post).left(), left);
+    QVERIFY(span(post).right() <= right);
+    if (facebook) {
+        QCOMPARE(span(view.likesLabel()).left(), left);
+        QCOMPARE(span(view.likeButton()).right(), right);
+        QCOMPARE(view.moreLabel()->contentsRect().left(), side);
+        QCOMPARE(view.moreLabel()->contentsRect().right(), view.moreLabel()->size().width() - side);
+    } else {
+        QCOMPARE(span(view.retweetButton()).left(), left);
+    }
 }
 
 void tst_CommentsPage::emptyIdFillsNothing()

@@ -1,6 +1,9 @@
 #include "commentsfixtures.h"
 #include "logcatcher.h"
 
+#include <QGraphicsProxyWidget>
+#include <QLineEdit>
+
 using namespace CommentsFixtures;
 
 namespace {
@@ -19,6 +22,8 @@ private slots:
     void blankCommentSendsNothing_data();
     void blankCommentSendsNothing();
     void commentSentAsTyped();
+    void returnPosts_data();
+    void returnPosts();
     void failedPostRestoresText();
     void failedPostKeepsNewerText();
 };
@@ -78,6 +83,55 @@ void tst_CommentsPosting::commentSentAsTyped()
     QCOMPARE(view.comments()->count(), 1u);
     QVERIFY(view.editor()->text().isEmpty());
     QCOMPARE(view.editor()->prompt(), QStringLiteral("Write a comment..."));
+}
+
+void tst_CommentsPosting::returnPosts_data()
+{
+    QTest::addColumn<QString>("accountId");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("sent"); // null: nothing is sent
+    QTest::addColumn<int>("postType");
+    QTest::addColumn<QString>("parentId");
+    QTest::newRow("comment") << s_facebookAccount << "nice one"
+                             << "nice one" << int(SocialActivity::Comment) << s_activityId;
+    QTest::newRow("blank comment") << s_facebookAccount << "  " << QString() << 0 << QString();
+    // A reply is a status of its own, sent with the prefix the editor starts with.
+    QTest::newRow("reply") << s_twitterAccount << "indeed"
+                           << "@ann indeed" << int(SocialActivity::Post) << QString();
+}
+
+void tst_CommentsPosting::returnPosts()
+{
+    QFETCH(QString, accountId);
+    QFETCH(QString, typed);
+    QFETCH(QString, sent);
+    QFETCH(int, postType);
+    QFETCH(QString, parentId);
+    RequestLog requests;
+    QGraphicsScene scene;
+    const PageView view(showPage(&scene, post(accountId, s_activityId)));
+    settle();
+    requests.clear();
+
+    UxTextEdit *editor = accountId == s_facebookAccount ? view.editor() : view.replyEditor();
+    QLineEdit *line = nullptr;
+    for (QGraphicsItem *child : editor->childItems()) {
+        if (auto *proxy = qgraphicsitem_cast<QGraphicsProxyWidget *>(child))
+            line = qobject_cast<QLineEdit *>(proxy->widget());
+    }
+    QVERIFY(line);
+    QTest::keyClicks(line, typed);
+    QTest::keyClick(line, Qt::Key_Return);
+
+    if (sent.isNull()) {
+        QVERIFY(requests.posts().isEmpty());
+        QCOMPARE(editor->text(), typed);
+        return;
+    }
+    QCOMPARE(requests.posts().count(), 1);
+    QCOMPARE(requests.posts().at(0).text, sent);
+    QCOMPARE(requests.posts().at(0).postType, postType);
+    QCOMPARE(requests.posts().at(0).parentActivityId, parentId);
 }
 
 void tst_CommentsPosting::failedPostRestoresText()

@@ -59,6 +59,10 @@ public:
     // empty string.
     QString anchorAt(const QPointF &pos) const;
 
+    // The room the bubble leaves on its left and right, for rows beside it
+    // to line up with it.
+    static qreal sideMargin();
+
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;
 

@@ -220,6 +220,11 @@ QString UxBubbleItem::anchorAt(const QPointF &pos) const
     return m_message->anchorAt(pos - geometry.message.topLeft(), geometry.message.width());
 }
 
+qreal UxBubbleItem::sideMargin()
+{
+    return s_margin;
+}
+
 QFont UxBubbleItem::footerFont() const
 {
     QFont footer = font();
