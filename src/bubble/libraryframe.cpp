@@ -2,6 +2,7 @@
 // the order they are written and torn down in reverse, which is what the
 // theme registration and the resource file rely on.
 #include "activitybubble_p.h"
+#include "libraryaccessiblefactory_p.h"
 
 #include <uxlibrary.h>
 
@@ -13,6 +14,7 @@ int qCleanupResources_widgets();
 namespace {
 
 const UxLibrary s_library(QStringLiteral("davovadezed"));
+const LibraryAccessibleFactory s_accessibleFactory;
 
 } // namespace
 
