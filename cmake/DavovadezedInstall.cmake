@@ -8,9 +8,6 @@ include(${CMAKE_CURRENT_LIST_DIR}/DavovadezedRelativePath.cmake)
 
 set(DAVOVADEZED_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/Davovadezed CACHE STRING
     "Folder of the CMake package, relative to the install prefix")
-set(DAVOVADEZED_INSTALL_PKGCONFIGDIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig CACHE STRING
-    "Folder of the pkg-config file, relative to the install prefix")
-
 davovadezed_install_relative_path(davovadezed_plugin_to_libs
     ${DAVOVADEZED_INSTALL_PLUGINDIR}/contacts ${CMAKE_INSTALL_LIBDIR})
 set_target_properties(davovadezed socialprovider uxkit contentaction contactswidgets
@@ -18,16 +15,26 @@ set_target_properties(davovadezed socialprovider uxkit contentaction contactswid
 set_target_properties(qtcontacts_social
     PROPERTIES INSTALL_RPATH "$ORIGIN/${davovadezed_plugin_to_libs}")
 
-install(TARGETS davovadezed EXPORT DavovadezedTargets
-    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+davovadezed_install_relative_path(davovadezed_pc_plugindir
+    ${CMAKE_INSTALL_PREFIX} ${DAVOVADEZED_INSTALL_PLUGINDIR})
+davovadezed_install_relative_path(davovadezed_pc_translationdir
+    ${CMAKE_INSTALL_PREFIX} ${DAVOVADEZED_INSTALL_TRANSLATIONDIR})
+davovadezed_install_library(davovadezed
+    DESCRIPTION "Social activity feed and comments widgets for touch handsets"
+    HEADERS ${DAVOVADEZED_VERSION_HEADER}
+    REQUIRES Qt5Core Qt5Gui Qt5Widgets Qt5Contacts socialprovider uxkit
+    REQUIRES_PRIVATE contentaction contactswidgets
+    PKGCONFIG_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/davovadezed.pc.in)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/davovadezed
+    COMPONENT Devel
     FILES_MATCHING PATTERN "*.h")
 
 # CMake: find_package(Davovadezed 0.5) gives Davovadezed::davovadezed.
 install(EXPORT DavovadezedTargets
     NAMESPACE Davovadezed::
-    DESTINATION ${DAVOVADEZED_INSTALL_CMAKEDIR})
+    DESTINATION ${DAVOVADEZED_INSTALL_CMAKEDIR}
+    COMPONENT Devel)
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/DavovadezedConfig.cmake.in
     ${CMAKE_CURRENT_BINARY_DIR}/DavovadezedConfig.cmake
     INSTALL_DESTINATION ${DAVOVADEZED_INSTALL_CMAKEDIR}
@@ -39,22 +46,5 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/DavovadezedConfigVe
 install(FILES
     ${CMAKE_CURRENT_BINARY_DIR}/DavovadezedConfig.cmake
     ${CMAKE_CURRENT_BINARY_DIR}/DavovadezedConfigVersion.cmake
-    DESTINATION ${DAVOVADEZED_INSTALL_CMAKEDIR})
-
-# pkg-config: relocatable, the prefix is found from the file's own folder.
-# Cflags carry -fPIC because Qt, built with reduced relocations, insists on it
-# (its own CMake targets add it, its pkg-config files do not).
-davovadezed_install_relative_path(davovadezed_pc_to_prefix
-    ${DAVOVADEZED_INSTALL_PKGCONFIGDIR} ${CMAKE_INSTALL_PREFIX})
-davovadezed_install_relative_path(davovadezed_pc_libdir
-    ${CMAKE_INSTALL_PREFIX} ${CMAKE_INSTALL_LIBDIR})
-davovadezed_install_relative_path(davovadezed_pc_includedir
-    ${CMAKE_INSTALL_PREFIX} ${CMAKE_INSTALL_INCLUDEDIR})
-davovadezed_install_relative_path(davovadezed_pc_plugindir
-    ${CMAKE_INSTALL_PREFIX} ${DAVOVADEZED_INSTALL_PLUGINDIR})
-davovadezed_install_relative_path(davovadezed_pc_translationdir
-    ${CMAKE_INSTALL_PREFIX} ${DAVOVADEZED_INSTALL_TRANSLATIONDIR})
-configure_file(${CMAKE_CURRENT_LIST_DIR}/davovadezed.pc.in
-    ${CMAKE_CURRENT_BINARY_DIR}/davovadezed.pc @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/davovadezed.pc
-    DESTINATION ${DAVOVADEZED_INSTALL_PKGCONFIGDIR})
+    DESTINATION ${DAVOVADEZED_INSTALL_CMAKEDIR}
+    COMPONENT Devel)

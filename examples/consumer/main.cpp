@@ -1,7 +1,11 @@
 // Embeds the activity feed the way the README shows, fills it from a small
 // data set through the social provider, and checks what it shows: exits 0
-// when the feed holds the expected activities, 1 otherwise.
-#include <activitieswidget.h>
+// when the feed holds the expected activities with translated time stamps,
+// 1 otherwise.
+#include <davovadezed/activitieswidget.h>
+#include <davovadezed/activitybubble.h>
+#include <davovadezed/davovadezed_version.h>
+
 #include <socialdatarequest.h>
 #include <socialdatastore.h>
 #include <socialprovidermanager.h>
@@ -11,6 +15,7 @@
 #include <QDateTime>
 #include <QEventLoop>
 #include <QGraphicsScene>
+#include <QGraphicsWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -59,6 +64,21 @@ bool runUntilAnswered(const std::function<void()> &ask)
     return loop.exec() == 0;
 }
 
+static_assert(DAVOVADEZED_VERSION_MAJOR == 0 && DAVOVADEZED_VERSION_MINOR >= 5,
+              "built for davovadezed 0.5");
+
+// The time stamp that the bubble of an activity shows.
+QString timeStampOf(QGraphicsScene *scene, const QString &activityId)
+{
+    const QList<QGraphicsItem *> items = scene->items();
+    for (QGraphicsItem *item : items) {
+        auto *bubble = qobject_cast<ActivityBubble *>(item->toGraphicsObject());
+        if (bubble && bubble->activity().id() == activityId)
+            return bubble->timeStamp();
+    }
+    return QString();
+}
+
 bool expect(bool condition, const char *what)
 {
     if (!condition)
@@ -87,6 +107,11 @@ int main(int argc, char **argv)
     bool ok = expect(feed->count() == 2, "the fetch should show the two friends' posts") &&
               expect(feed->activityAt(0).id() == QLatin1String("p1"), "p1 should be on top");
 
+    // A catalog id showing means the catalogs were not found.
+    const QString shownTime = timeStampOf(window.scene(), QStringLiteral("p1"));
+    ok = ok && expect(!shownTime.isEmpty() && !shownTime.startsWith(QLatin1String("qtn_")),
+                      "p1 should show a translated time stamp");
+
     // Activities handed over directly are shown without filtering.
     SocialActivity pushed;
     pushed.setProperty(SocialActivity::Id, QStringLiteral("n1"));
@@ -99,6 +124,7 @@ int main(int argc, char **argv)
     ok = ok && expect(feed->count() == 3, "a pushed activity should be added") &&
          expect(feed->activityAt(0).id() == QLatin1String("n1"), "the newest should be on top");
 
-    std::printf("consumer: the feed shows %u activities\n", unsigned(feed->count()));
+    std::printf("consumer: davovadezed %s; the feed shows %u activities, the first posted \"%s\"\n",
+                DAVOVADEZED_VERSION_STRING, unsigned(feed->count()), qPrintable(shownTime));
     return ok ? 0 : 1;
 }

@@ -157,7 +157,8 @@ void TestUxLocale::setDefaultReplacesTranslators()
     austrian.installTrCatalog(QStringLiteral("uxtest"));
     UxLocale::setDefault(austrian);
     QCOMPARE(qtTrId("uxtest_hello"), QStringLiteral("Servus"));
-    QCOMPARE(qtTrId("uxtest_minutes", 5), QStringLiteral("uxtest_minutes"));
+    // An id the locale's catalog lacks reads in engineering English.
+    QCOMPARE(qtTrId("uxtest_minutes", 5), QStringLiteral("5 minutes"));
 
     UxLocale::setDefault(UxLocale(QStringLiteral("pl_PL")));
     QCOMPARE(qtTrId("uxtest_hello"), QStringLiteral("uxtest_hello"));

@@ -16,7 +16,9 @@ class QDateTime;
 // name (pl_PL), then its language (pl), then engineering English (en), in
 // the folders added with addTranslationPath(), then those listed in the
 // environment variable UXKIT_TRANSLATION_PATH (separated by ':'), then the
-// toolkit's installed catalog folder.
+// toolkit's installed catalog folder, found relative to the toolkit library.
+// Installing a locale installs, for each catalog, the one for the locale's
+// languages over the engineering English one.
 class UXKIT_EXPORT UxLocale : public QObject
 {
     Q_OBJECT

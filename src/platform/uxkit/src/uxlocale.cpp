@@ -5,9 +5,12 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
+
+#include <dlfcn.h>
 
 namespace {
 
@@ -27,6 +30,17 @@ QStringList &addedTranslationPaths()
 {
     static QStringList s_paths;
     return s_paths;
+}
+
+// The catalogs are installed at a fixed place relative to this library, so a
+// moved or relocated tree finds them without being told.
+QString installedCatalogFolder()
+{
+    Dl_info info;
+    if (!dladdr(reinterpret_cast<void *>(&installedCatalogFolder), &info) || !info.dli_fname)
+        return QString();
+    const QString libraryFolder = QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
+    return QDir::cleanPath(libraryFolder + QStringLiteral("/" UXKIT_CATALOGS_FROM_LIBRARY));
 }
 
 // "pl" of "pl_PL", "pl_PL.UTF-8" or "pl@euro".
@@ -177,7 +191,9 @@ QStringList UxLocale::translationPaths()
     const QString fromEnvironment = qEnvironmentVariable("UXKIT_TRANSLATION_PATH");
     for (const QString &path : fromEnvironment.split(QLatin1Char(':'), Qt::SkipEmptyParts))
         paths.append(QDir::cleanPath(path));
-    paths.append(QStringLiteral(UXKIT_INSTALL_TRANSLATIONDIR));
+    const QString installed = installedCatalogFolder();
+    if (!installed.isEmpty())
+        paths.append(installed);
     paths.removeDuplicates();
     return paths;
 }
