@@ -50,9 +50,9 @@ void ActivityBubblePrivate::showServiceIcon()
         m_owner->addInformationWidget(m_serviceIcon);
 }
 
-QString ActivityBubblePrivate::ownerPersonId() const
+const QString &ActivityBubblePrivate::ownerPersonId() const
 {
-    return m_activity.property(SocialActivity::OwnerPersonId);
+    return m_ownerId;
 }
 
 QString ActivityBubblePrivate::shownMessage(const QString &description)
@@ -90,6 +90,7 @@ void ActivityBubblePrivate::clear()
     m_owner->setTimeStamp(QString());
 
     m_activity = SocialActivity();
+    m_ownerId.clear();
     m_contact = QContact();
 
     if (QGraphicsWidget *central = m_owner->centralWidget()) {

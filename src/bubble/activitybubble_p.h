@@ -38,7 +38,7 @@ public:
     // first has gone with its application object.
     ContactResolver *resolver();
     void showServiceIcon();
-    QString ownerPersonId() const;
+    const QString &ownerPersonId() const;
 
     static const QSize s_serviceIconSize;
     // Laying out and linking a text takes time with its length: a message
@@ -48,6 +48,9 @@ public:
     ActivityBubble *const m_owner;
     QPointer<ContactResolver> m_resolver;
     SocialActivity m_activity;
+    // The activity's owner, kept apart: every bubble compares it with each
+    // contact and person broadcast.
+    QString m_ownerId;
     QtContacts::QContact m_contact;
     // Guarded: while detached by clear() the icon is ours to delete, while
     // shown it dies with the bubble.

@@ -68,6 +68,7 @@ private slots:
     void contactReadyReusesTheAvatar();
     void contactReadyForAnotherPersonChangesNothing();
     void contactErrorIsLoggedForTheOwnerOnly();
+    void contactFollowsTheOwnerOfTheMergedActivity();
     void avatarClickIsForwarded();
     void clearEmptiesTheBubble();
     void clearedBubbleShowsItsIconAgain();
@@ -335,6 +336,35 @@ void tst_ActivityBubble::contactErrorIsLoggedForTheOwnerOnly()
     QCOMPARE(log.count(QStringLiteral("Error resolving contact with ID")), 1);
     QCOMPARE(bubble.senderName(), QStringLiteral("Bo"));
     QVERIFY(bubble.avatar());
+}
+
+void tst_ActivityBubble::contactFollowsTheOwnerOfTheMergedActivity()
+{
+    ActivityBubble bubble;
+    bubble.setActivity(activity("x1", "Hello", 300, "a1", "nobody"), {});
+    SocialActivity update = activity("x1", "Hello", 300, "a1", "somebody");
+    update.setProperty(SocialActivity::LikeCount, 2);
+    // An update that leaves the owner out keeps the one shown.
+    bubble.setActivity(update, {SocialActivity::LikeCount});
+    emit ContactResolver::instance()->contactReady(QStringLiteral("somebody"), contactNamed("Al"));
+    QVERIFY(bubble.senderName().isEmpty());
+    emit ContactResolver::instance()->contactReady(QStringLiteral("nobody"), contactNamed("Bo"));
+    QCOMPARE(bubble.senderName(), QStringLiteral("Bo"));
+
+    bubble.setActivity(update, {SocialActivity::OwnerPersonId});
+    emit ContactResolver::instance()->contactReady(QStringLiteral("nobody"), contactNamed("Cy"));
+    QCOMPARE(bubble.senderName(), QStringLiteral("Bo"));
+    emit ContactResolver::instance()->contactReady(QStringLiteral("somebody"), contactNamed("Al"));
+    QCOMPARE(bubble.senderName(), QStringLiteral("Al"));
+
+    // A cleared bubble has no owner to match.
+    bubble.clear();
+    const LogCatcher log;
+    emit ContactResolver::instance()->contactReady(QStringLiteral("somebody"), contactNamed("Al"));
+    emit ContactResolver::instance()->error(QStringLiteral("somebody"));
+    QVERIFY(bubble.senderName().isEmpty());
+    QVERIFY(bubble.contact().isEmpty());
+    QCOMPARE(log.count(QStringLiteral("Error resolving contact with ID")), 0);
 }
 
 void tst_ActivityBubble::avatarClickIsForwarded()
