@@ -158,7 +158,7 @@ void tst_ContactResolver::resolvesContact()
     QCOMPARE(ready.at(0).at(0).toString(), QStringLiteral("p1"));
     const QContact contact = contactFromSpy(ready, 0);
     QCOMPARE(labelOf(contact), QStringLiteral("Ann Smith"));
-    QCOMPARE(contact.detail<QContactOnlineAccount>().serviceProvider(), QStringLiteral("a1"));
+    QCOMPARE(contact.detail<QContactOnlineAccount>().serviceProvider(), QStringLiteral("facebook"));
     QCOMPARE(failed.count(), 0);
 }
 
@@ -269,7 +269,8 @@ void tst_ContactResolver::firstOfSeveralMatchesIsDelivered()
     QCOMPARE(ready.count(), 1);
     const QContact contact = contactFromSpy(ready, 0);
     QCOMPARE(labelOf(contact), QStringLiteral("Bob Second"));
-    QCOMPARE(contact.detail<QContactOnlineAccount>().serviceProvider(), QStringLiteral("a2"));
+    QCOMPARE(contact.detail<QContactOnlineAccount>().serviceProvider(),
+             QStringLiteral("twittergw"));
 }
 
 void tst_ContactResolver::errorListenerMayAskAgain()

@@ -2,6 +2,10 @@
 
 #include "socialcontactfields.h"
 
+#include <socialprovidermanager.h>
+#include <socialservice.h>
+#include <socialserviceaccount.h>
+
 #include <QUrl>
 #include <QtContacts/QContactAvatar>
 #include <QtContacts/QContactDisplayLabel>
@@ -23,6 +27,19 @@ QString displayLabel(const SocialNetworkPerson &person)
                               .join(QLatin1Char(' '))
                               .trimmed();
     return label.isEmpty() ? person.property(SocialNetworkPerson::ScreenName) : label;
+}
+
+// What the user knows the person's network as: the name of the account's
+// service, else the service id; an account id means nothing to anyone.
+QString serviceName(const QString &accountId)
+{
+    const SocialProviderManager *provider = SocialProviderManager::instance();
+    const QString serviceId =
+        provider->account(accountId).property(SocialServiceAccount::SocialServiceId);
+    if (serviceId.isEmpty())
+        return QString();
+    const QString name = provider->service(serviceId).property(SocialService::ProviderName);
+    return name.isEmpty() ? serviceId : name;
 }
 
 } // namespace
@@ -68,7 +85,7 @@ QContact contact(const SocialNetworkPerson &person, const QContactId &id)
     }
 
     QContactOnlineAccount account;
-    account.setServiceProvider(person.parentAccount());
+    account.setServiceProvider(serviceName(person.parentAccount()));
     account.setValue(SocialContactFields::FieldSocialProviderId, person.id());
     result.saveDetail(&account);
 

@@ -153,6 +153,8 @@ private slots:
     void cardReplacesEarlierCard();
     void cardIgnoresViewWithoutScene();
     void cardOutlivesItsView();
+    void cardClosesWithItsButton_data();
+    void cardClosesWithItsButton();
 
 private:
     QTemporaryDir m_dir;
@@ -538,6 +540,49 @@ void TestContactsWidgets::cardOutlivesItsView()
     // The scene owns the card.
     delete scene;
     QVERIFY(card.isNull());
+}
+
+void TestContactsWidgets::cardClosesWithItsButton_data()
+{
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::newRow("left to right") << Qt::LeftToRight;
+    QTest::newRow("right to left") << Qt::RightToLeft;
+}
+
+void TestContactsWidgets::cardClosesWithItsButton()
+{
+    QFETCH(Qt::LayoutDirection, direction);
+    QGuiApplication::setLayoutDirection(direction);
+    QGraphicsScene scene;
+    QGraphicsView view(&scene);
+    view.resize(300, 400);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(ContactsGui::openContactCard(makeContact(QStringLiteral("Ada Lovelace"))));
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    QPointer<QGraphicsObject> card = cards(&scene).value(0);
+    QVERIFY(card);
+
+    QGraphicsWidget *button = nullptr;
+    for (QGraphicsItem *child : card->childItems()) {
+        QGraphicsObject *object = child->toGraphicsObject();
+        if (object && object->objectName() == QLatin1String("ContactCardCloseButton"))
+            button = static_cast<QGraphicsWidget *>(object);
+    }
+    QVERIFY(button);
+    // In the top corner where the reading ends, big enough for a finger.
+    const QRectF cardArea = card->boundingRect();
+    const QRectF shown = button->geometry();
+    QVERIFY(shown.width() >= 40 && shown.height() >= 40);
+    QCOMPARE(shown.top(), cardArea.top());
+    if (direction == Qt::LeftToRight)
+        QCOMPARE(shown.right(), cardArea.right());
+    else
+        QCOMPARE(shown.left(), cardArea.left());
+
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      view.mapFromScene(button->mapToScene(button->rect().center())));
+    QTRY_VERIFY(card.isNull());
 }
 
 QTEST_MAIN(TestContactsWidgets)

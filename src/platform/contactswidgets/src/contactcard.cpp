@@ -1,5 +1,6 @@
 #include "avatarwidget.h"
 #include "contactcard_p.h"
+#include "contactcardclosebutton_p.h"
 
 #include <QContactDisplayLabel>
 #include <QContactOnlineAccount>
@@ -9,6 +10,7 @@
 #include <QGraphicsView>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 
 using namespace QtContacts;
 
@@ -17,13 +19,15 @@ static const qreal s_avatarSide = 96;
 static const qreal s_nameScale = 1.5;
 
 ContactCard::ContactCard(const QContact &contact, QGraphicsView *view)
-    : m_view(view), m_viewport(view->viewport()), m_avatar(new AvatarWidget(this)), m_name(nullptr)
+    : m_view(view), m_viewport(view->viewport()), m_avatar(new AvatarWidget(this)), m_name(nullptr),
+      m_closeButton(new ContactCardCloseButton(this))
 {
     setObjectName(QStringLiteral("ContactCard"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Taps anywhere on the card close it, the avatar included.
     m_avatar->setAcceptedMouseButtons(Qt::NoButton);
     m_avatar->setContact(contact);
+    connect(m_closeButton, &ContactCardCloseButton::clicked, this, &ContactCard::close);
 
     m_name = addText(contact.detail<QContactDisplayLabel>().label());
     QFont nameFont = m_name->font();
@@ -116,6 +120,10 @@ void ContactCard::coverView()
 void ContactCard::arrange()
 {
     const qreal width = size().width();
+    const QSizeF closeSize = m_closeButton->effectiveSizeHint(Qt::PreferredSize);
+    m_closeButton->setGeometry(
+        QStyle::visualRect(layoutDirection(), rect().toRect(),
+                           QRect(QPoint(int(width - closeSize.width()), 0), closeSize.toSize())));
     const qreal side = qMin(s_avatarSide, qMax(qreal(0), width - 2 * s_margin));
     m_avatar->setGeometry(s_margin, s_margin, side, side);
 

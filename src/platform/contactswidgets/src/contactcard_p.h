@@ -7,11 +7,13 @@
 #include <QPointer>
 
 class AvatarWidget;
+class ContactCardCloseButton;
 class QGraphicsTextItem;
 class QGraphicsView;
 
 // A page over a view showing who the contact is and where to reach them.
-// Follows the view's size and scrolling and closes (and deletes itself) on a tap.
+// Follows the view's size and scrolling and closes (and deletes itself) on a
+// tap, on its close button or anywhere else.
 class ContactCard : public QGraphicsWidget
 {
     Q_OBJECT
@@ -38,6 +40,7 @@ private:
     AvatarWidget *m_avatar;
     QGraphicsTextItem *m_name;
     QList<QGraphicsTextItem *> m_accounts;
+    ContactCardCloseButton *m_closeButton;
     bool m_pressed = false;
 };
 
