@@ -7,7 +7,6 @@
 #include <QtMath>
 
 #include <cerrno>
-#include <cstring>
 #include <memory>
 
 #include <fcntl.h>
@@ -24,9 +23,10 @@ void setWhy(QString *why, const QString &reason)
         *why = reason;
 }
 
+// Thread-safe, unlike strerror().
 QString systemError()
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return qt_error_string(errno);
 }
 
 // Compiled into the program, so neither pipes nor other people's files.
