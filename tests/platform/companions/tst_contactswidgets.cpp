@@ -8,7 +8,9 @@
 #include <QContactAvatar>
 #include <QContactDisplayLabel>
 #include <QContactOnlineAccount>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
@@ -142,6 +144,7 @@ private slots:
     void avatarRefusesHostilePicture();
     void avatarDecodesAtWidgetSize();
     void avatarKeepsDecodedPicture();
+    void avatarsShareOneDecodedPicture();
     void avatarSizeHint();
 
     void clickedOnTap();
@@ -330,6 +333,35 @@ void TestContactsWidgets::avatarKeepsDecodedPicture()
     QVERIFY(avatar->avatarPixmap().isNull());
     QVERIFY(render(avatar).pixel(24, 24) != qRgb(0, 255, 0));
     delete avatar;
+}
+
+void TestContactsWidgets::avatarsShareOneDecodedPicture()
+{
+    const QString path = writeImage(m_dir, QStringLiteral("shared.png"), QSize(80, 80), Qt::red);
+    QVERIFY(!path.isEmpty());
+    const QDateTime stamp = QFileInfo(path).lastModified();
+    const auto shownColour = [&path] {
+        AvatarWidget avatar;
+        avatar.resize(40, 40);
+        avatar.setContact(makeContact(QStringLiteral("Ada Lovelace"), path));
+        return avatar.avatarPixmap().toImage().pixel(20, 20);
+    };
+    const auto setModified = [&path](const QDateTime &time) {
+        QFile file(path);
+        return file.open(QIODevice::ReadWrite) &&
+               file.setFileTime(time, QFileDevice::FileModificationTime);
+    };
+    QCOMPARE(shownColour(), qRgb(255, 0, 0));
+
+    // The same file, untouched as far as its time says: the picture decoded
+    // for the first avatar serves the next one.
+    QVERIFY(!writeImage(m_dir, QStringLiteral("shared.png"), QSize(80, 80), Qt::blue).isEmpty());
+    QVERIFY(setModified(stamp));
+    QCOMPARE(shownColour(), qRgb(255, 0, 0));
+
+    // A changed file is read again.
+    QVERIFY(setModified(stamp.addSecs(60)));
+    QCOMPARE(shownColour(), qRgb(0, 0, 255));
 }
 
 void TestContactsWidgets::avatarSizeHint()

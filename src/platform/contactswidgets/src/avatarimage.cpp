@@ -2,8 +2,11 @@
 
 #include <imageguard.h>
 
+#include <QDateTime>
 #include <QDebug>
+#include <QFileInfo>
 #include <QHash>
+#include <QPixmapCache>
 #include <QTextBoundaryFinder>
 
 namespace AvatarImage {
@@ -17,6 +20,17 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
 }
 
+QImage decode(const QString &path, const QSize &size)
+{
+    QString why;
+    const QImage image = ImageGuard::readBounded(path, ImageGuard::devicePixels(size),
+                                                 ImageGuard::Scaling::CropToFill, &why);
+    if (image.isNull()) {
+        qWarning() << "Cannot read the avatar picture" << path << qUtf8Printable(why);
+    }
+    return image;
+}
+
 QString firstGrapheme(const QString &word)
 {
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, word);
@@ -26,16 +40,23 @@ QString firstGrapheme(const QString &word)
 
 } // namespace
 
-QImage decode(const QString &path, const QSize &size)
+QPixmap picture(const QString &path, const QSize &size)
 {
-    QString why;
-    const QImage image = ImageGuard::readBounded(path, ImageGuard::devicePixels(size),
-                                                 ImageGuard::Scaling::CropToFill, &why);
-    if (image.isNull()) {
-        qWarning() << Q_FUNC_INFO << "Cannot read the avatar picture" << path
-                   << qUtf8Printable(why);
+    // A person has one picture for all of their bubbles.
+    const QString key = QStringLiteral("avatar:%1:%2x%3:%4")
+                            .arg(path)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(QFileInfo(path).lastModified().toMSecsSinceEpoch());
+    QPixmap result;
+    if (QPixmapCache::find(key, &result)) {
+        return result;
     }
-    return image;
+    result = QPixmap::fromImage(decode(path, size));
+    if (!result.isNull()) {
+        QPixmapCache::insert(key, result);
+    }
+    return result;
 }
 
 QString initials(const QString &label)

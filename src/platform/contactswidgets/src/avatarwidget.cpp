@@ -58,9 +58,8 @@ QPixmap AvatarWidgetPrivate::picture(const QSize &size)
         m_pictureSize = size;
         m_picture = QPixmap();
         for (const QString &path : qAsConst(m_picturePaths)) {
-            const QImage image = AvatarImage::decode(path, size);
-            if (!image.isNull()) {
-                m_picture = QPixmap::fromImage(image);
+            m_picture = AvatarImage::picture(path, size);
+            if (!m_picture.isNull()) {
                 break;
             }
         }
