@@ -6,6 +6,7 @@
 #include <socialprovidermanager.h>
 
 #include <QByteArray>
+#include <QLoggingCategory>
 #include <QSet>
 #include <QString>
 #include <QtGlobal>
@@ -106,6 +107,7 @@ int nesting(const QByteArray &json)
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     qInstallMessageHandler(quiet);
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     return 0;
 }
 

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
+#include <QLoggingCategory>
 #include <QString>
 #include <QStringRef>
 #include <QtGlobal>
@@ -104,7 +105,11 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     static char s_name[] = "fuzz_richtext";
     static char *s_argv[] = {s_name, nullptr};
     new UxApplication(s_argc, s_argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     s_bubble = new ActivityBubble;
+    // As wide as in a handset's feed: narrower, the text lays out in many
+    // more lines than any user sees.
+    s_bubble->resize(480, 854);
     return 0;
 }
 
