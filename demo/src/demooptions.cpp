@@ -2,12 +2,48 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
+
+namespace {
+
+// QCommandLineParser::helpText() reads the program name from the application
+// object, which the demo creates only after the options: help and mistakes
+// must work without a display.
+QString formatHelp(const QString &program, const QString &description,
+                   const QList<QCommandLineOption> &options)
+{
+    QStringList names;
+    for (const QCommandLineOption &option : options) {
+        QStringList spelled;
+        for (const QString &name : option.names())
+            spelled.append((name.size() == 1 ? QLatin1String("-") : QLatin1String("--")) + name);
+        QString text = spelled.join(QLatin1String(", "));
+        if (!option.valueName().isEmpty())
+            text += QStringLiteral(" <%1>").arg(option.valueName());
+        names.append(text);
+    }
+    int width = 0;
+    for (const QString &name : qAsConst(names))
+        width = std::max(width, int(name.size()));
+
+    QString help =
+        QStringLiteral("Usage: %1 [options]\n%2\n\nOptions:\n").arg(program, description);
+    for (int i = 0; i < options.size(); ++i) {
+        help +=
+            QStringLiteral("  %1  %2\n").arg(names.at(i), -width).arg(options.at(i).description());
+    }
+    return help;
+}
+
+} // namespace
+
 DemoOptions::Outcome DemoOptions::parse(const QStringList &arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Shows the activity feed of a sample social data set."));
-    const QCommandLineOption help = parser.addHelpOption();
+    const QString description = QStringLiteral(
+        "Shows the activity feed of a sample social data set. Without a display, it draws "
+        "the window into demo.png in the current folder, as --screenshot does.");
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays this help."));
     const QCommandLineOption data(QStringLiteral("data"),
                                   QStringLiteral("Data set to load instead of the sample."),
                                   QStringLiteral("file"));
@@ -23,14 +59,16 @@ DemoOptions::Outcome DemoOptions::parse(const QStringList &arguments)
         QStringLiteral("open-comments"),
         QStringLiteral("Open the comments page of bubble n (from 1) once the feed is in."),
         QStringLiteral("n"));
-    parser.addOptions({data, live, screenshot, openComments});
+    const QList<QCommandLineOption> options{help, data, live, screenshot, openComments};
+    QCommandLineParser parser;
+    parser.addOptions(options);
 
     if (!parser.parse(arguments)) {
         m_error = parser.errorText();
         return Invalid;
     }
     if (parser.isSet(help)) {
-        m_helpText = parser.helpText();
+        m_helpText = formatHelp(arguments.value(0), description, options);
         return ShowHelp;
     }
     if (!parser.positionalArguments().isEmpty()) {

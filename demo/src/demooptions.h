@@ -10,8 +10,9 @@ class DemoOptions
 public:
     enum Outcome { Run, ShowHelp, Invalid };
 
-    // Reads the arguments (the program name first). On Invalid, error() says
-    // why; on ShowHelp, helpText() is what to print.
+    // Reads the arguments (the program name first); needs no application
+    // object. On Invalid, error() says why; on ShowHelp, helpText() is what
+    // to print.
     Outcome parse(const QStringList &arguments);
 
     QString error() const { return m_error; }

@@ -6,23 +6,28 @@
 
 #include <uxapplication.h>
 
+#include <QDir>
 #include <QLoggingCategory>
 #include <QTextStream>
 
-#include <algorithm>
-#include <cstring>
-
 namespace {
 
-// A screenshot needs no display: without one, draw off screen.
-void chooseHeadlessPlatform(int argc, char **argv)
+QStringList argumentsOf(int argc, char **argv)
 {
-    const bool screenshot = std::any_of(argv + 1, argv + argc, [](const char *arg) {
-        return std::strncmp(arg, "--screenshot", 12) == 0;
-    });
-    if (screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// Without a display the platform plugin would abort: draw off screen.
+bool chooseHeadlessPlatform()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return false;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
 }
 
 int fail(const QString &message)
@@ -35,17 +40,9 @@ int fail(const QString &message)
 
 int main(int argc, char **argv)
 {
-    RuntimeFolders::setUpPluginPath();
-    chooseHeadlessPlatform(argc, argv);
-    // The library's debug chatter stays off unless QT_LOGGING_RULES asks
-    // for it.
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-
-    UxApplication app(argc, argv);
-    RuntimeFolders::setUpTranslationPath();
-
+    // Before the application object, which needs a display.
     DemoOptions options;
-    switch (options.parse(app.arguments())) {
+    switch (options.parse(argumentsOf(argc, argv))) {
     case DemoOptions::Invalid:
         return fail(options.error());
     case DemoOptions::ShowHelp:
@@ -55,6 +52,20 @@ int main(int argc, char **argv)
         break;
     }
 
+    QString screenshotFile = options.screenshotFile();
+    if (chooseHeadlessPlatform() && screenshotFile.isEmpty()) {
+        screenshotFile = QDir::current().absoluteFilePath(QStringLiteral("demo.png"));
+        QTextStream(stderr) << "davovadezed-demo: no display; drawing the window into "
+                            << QDir::toNativeSeparators(screenshotFile) << " instead\n";
+    }
+    RuntimeFolders::setUpPluginPath();
+    // The library's debug chatter stays off unless QT_LOGGING_RULES asks
+    // for it.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+
+    UxApplication app(argc, argv);
+    RuntimeFolders::setUpTranslationPath();
+
     const QString dataFile =
         options.dataFile().isEmpty() ? RuntimeFolders::sampleDataFile() : options.dataFile();
     if (dataFile.isEmpty())
@@ -63,7 +74,7 @@ int main(int argc, char **argv)
     DemoSession session;
     if (!session.loadData(dataFile))
         return fail(QStringLiteral("cannot load the data set %1").arg(dataFile));
-    const bool screenshot = !options.screenshotFile().isEmpty();
+    const bool screenshot = !screenshotFile.isEmpty();
     if (!session.showFeed()) {
         // A picture of a half-loaded feed would mislead; a window can go on.
         if (screenshot)
@@ -75,7 +86,7 @@ int main(int argc, char **argv)
         return fail(error);
 
     if (screenshot) {
-        if (!session.writeScreenshot(options.screenshotFile(), &error))
+        if (!session.writeScreenshot(screenshotFile, &error))
             return fail(error);
         QTextStream out(stdout);
         for (const QString &line : session.report())

@@ -41,6 +41,7 @@ struct DemoRun
 {
     int exitCode = -1;
     QString errors;
+    QString output;
     QStringList lines;
 
     // The fields of every line that starts with "<label> ": bubble, comment.
@@ -79,20 +80,30 @@ struct DemoRun
     }
 };
 
+enum class Display { Offscreen, None };
+
 // Runs the demo as a user would: without the test's plugin and catalog
 // folders, so that it has to find its own, and in the C locale so that the
-// texts are the engineering English ones.
-DemoRun runDemo(const QStringList &arguments)
+// texts are the engineering English ones. Display::None is a console with no
+// display and no platform chosen.
+DemoRun runDemo(const QStringList &arguments, Display display = Display::Offscreen,
+                const QString &folder = QString())
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_PLUGIN_PATH"));
     environment.remove(QStringLiteral("UXKIT_TRANSLATION_PATH"));
     environment.remove(QStringLiteral("QT_LOGGING_RULES"));
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (display == Display::None) {
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QString::fromLatin1(name));
+    } else {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    }
 
     QProcess process;
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
     process.start(QStringLiteral(DEMO_EXECUTABLE), arguments);
     DemoRun run;
     if (!process.waitForFinished(s_runTimeout)) {
@@ -103,7 +114,8 @@ DemoRun runDemo(const QStringList &arguments)
     }
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.errors = QString::fromLocal8Bit(process.readAllStandardError());
-    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    run.output = QString::fromUtf8(process.readAllStandardOutput());
+    run.lines = run.output.split(QLatin1Char('\n'));
     return run;
 }
 
@@ -149,6 +161,8 @@ private slots:
     void markupShowsAsWritten();
     void refusesBadInput_data();
     void refusesBadInput();
+    void withoutDisplay_data();
+    void withoutDisplay();
 
 private:
     QTemporaryDir m_dir;
@@ -390,6 +404,68 @@ void TestDemo::refusesBadInput()
     const DemoRun run = runDemo(arguments);
     QVERIFY(run.exitCode > 0);
     QVERIFY2(run.errors.contains(complaint), qPrintable(run.errors));
+}
+
+void TestDemo::withoutDisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("complaint");
+    QTest::addColumn<QString>("picture");
+
+    QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0
+                          << QStringLiteral("--open-comments <n>") << QString() << QString();
+    QTest::newRow("short help") << QStringList{QStringLiteral("-h")} << 0
+                                << QStringLiteral("Usage: " DEMO_EXECUTABLE " [options]")
+                                << QString() << QString();
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")} << 1 << QString()
+                                    << QStringLiteral("Unknown option 'bogus'") << QString();
+    QTest::newRow("missing value")
+        << QStringList{QStringLiteral("--screenshot")} << 1 << QString()
+        << QStringLiteral("Missing value after '--screenshot'") << QString();
+    // The window is drawn where --screenshot would draw it, and said so.
+    QTest::newRow("window") << QStringList() << 0 << QStringLiteral("feed: ")
+                            << QStringLiteral("no display; drawing the window into ")
+                            << QStringLiteral("demo.png");
+    QTest::newRow("screenshot") << QStringList{QStringLiteral("--screenshot"),
+                                               QStringLiteral("asked.png")}
+                                << 0 << QStringLiteral("feed: ") << QString()
+                                << QStringLiteral("asked.png");
+}
+
+void TestDemo::withoutDisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFETCH(QString, complaint);
+    QFETCH(QString, picture);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const DemoRun run = runDemo(arguments, Display::None, folder.path());
+    QVERIFY2(run.exitCode == exitCode, qPrintable(run.errors));
+    QVERIFY2(run.output.contains(output), qPrintable(run.output));
+    // Qt may add its own lines (no runtime folder); the demo says one at most.
+    const QStringList said = run.errors.split(QLatin1Char('\n'))
+                                 .filter(QRegularExpression(QStringLiteral("^davovadezed-demo: ")));
+    if (complaint.isEmpty()) {
+        QVERIFY2(said.isEmpty(), qPrintable(run.errors));
+    } else {
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said.first().contains(complaint), qPrintable(run.errors));
+        // The line names where the picture went.
+        if (!picture.isEmpty())
+            QVERIFY2(said.first().contains(folder.filePath(picture)), qPrintable(run.errors));
+    }
+    const QStringList written = QDir(folder.path()).entryList(QDir::Files);
+    if (picture.isEmpty()) {
+        QVERIFY2(written.isEmpty(), qPrintable(written.join(QLatin1Char(' '))));
+    } else {
+        QCOMPARE(written, QStringList{picture});
+        verifyScreenshot(folder.filePath(picture));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDemo)
