@@ -16,6 +16,9 @@
 namespace {
 
 const unsigned int s_maxThumbnails = 4;
+// Images looked at, from the end, to find the ones shown: refused ones cost
+// a look and a warning each, and an attachment may hold any number of them.
+const int s_maxExaminedImages = 256;
 
 } // namespace
 
@@ -51,10 +54,15 @@ void ActivityBubblePrivate::setAttachment(const SocialActivityAttachment &attach
     // Only the last images stay: picked from the end, the ones that would be
     // dropped at once are never read.
     QStringList kept;
+    int examined = 0;
     for (auto media = attachment.media.crbegin();
-         media != attachment.media.crend() && unsigned(kept.size()) < s_maxThumbnails; ++media) {
-        if (media->type == SocialActivityAttachment::Media::Image && !media->imagePath.isEmpty() &&
-            MultiImageWidgetPrivate::accepts(media->imagePath))
+         media != attachment.media.crend() && unsigned(kept.size()) < s_maxThumbnails &&
+         examined < s_maxExaminedImages;
+         ++media) {
+        if (media->type != SocialActivityAttachment::Media::Image || media->imagePath.isEmpty())
+            continue;
+        ++examined;
+        if (MultiImageWidgetPrivate::accepts(media->imagePath))
             kept.prepend(media->imagePath);
     }
     for (const QString &path : qAsConst(kept))

@@ -295,6 +295,15 @@ void tst_Attachments::onlyTheKeptImagesAreRead()
     QCOMPARE(pathsOf(bubble.centralWidget()), kept);
     QCOMPARE(log.count(QStringLiteral("non-existent")), 0);
     QCOMPARE(log.count(s_appendImage), 4);
+
+    // Refused images are looked at up to a bound, each with a warning; what
+    // lies before them is not reached.
+    items = items.mid(9996, 1);
+    for (int i = 0; i < 300; ++i)
+        items.append(media(m_dir.filePath(QStringLiteral("gone%1.png").arg(i))));
+    bubble.setActivity(photos(items), {});
+    QVERIFY(pathsOf(bubble.centralWidget()).isEmpty());
+    QCOMPARE(log.count(QStringLiteral("non-existent")), 256);
 }
 
 void tst_Attachments::bubbleDeletedBeforeItsPicturesArrive()
