@@ -4,6 +4,7 @@
 #include "uxlayout.h"
 #include "uxlinearlayoutpolicy.h"
 
+#include "contrast.h"
 #include "uxtestview.h"
 
 #include <QPainter>
@@ -79,6 +80,10 @@ private slots:
     void tapOnCentralLabel();
     void pressWithoutTapEmitsNothing();
     void paintsItsFrame();
+    void darkPaletteKeepsTextLegible_data();
+    void darkPaletteKeepsTextLegible();
+    void mirrorsUnderRightToLeft_data();
+    void mirrorsUnderRightToLeft();
 
 private:
     UxBubbleItem *showBubble(qreal width = 440);
@@ -492,6 +497,92 @@ void TestUxBubble::paintsItsFrame()
     const QColor inside = image.pixelColor(image.width() - 20, image.height() / 2);
     QCOMPARE(inside.alpha(), 255);
     QCOMPARE(image.pixelColor(image.width() - 1, 0).alpha(), 0);
+}
+
+void TestUxBubble::darkPaletteKeepsTextLegible_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::newRow("sender name") << "name";
+    QTest::newRow("message") << "message";
+    QTest::newRow("link") << "link";
+    QTest::newRow("time stamp") << "footer";
+    QTest::newRow("caption in the frame") << "central";
+}
+
+void TestUxBubble::darkPaletteKeepsTextLegible()
+{
+    QFETCH(QString, part);
+    const QPalette original = QApplication::palette();
+    QApplication::setPalette(Contrast::darkPalette());
+    UxBubbleItem *bubble = showBubble(300);
+    const QString text = QStringLiteral("Legible words");
+    if (part == QLatin1String("name"))
+        bubble->setSenderName(text);
+    else if (part == QLatin1String("message"))
+        bubble->setMessage(text);
+    else if (part == QLatin1String("link"))
+        bubble->setMessage(QStringLiteral("<a href=\"%1\">%2</a>").arg(s_href, text));
+    else if (part == QLatin1String("footer"))
+        bubble->setTimeStamp(text);
+    else
+        bubble->setCentralWidget(new UxLabel(text));
+    bubble->resize(300, heightAt(bubble, 300));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+
+    QImage image(m_view->viewport()->size(), QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    m_view->render(&painter, QRectF(image.rect()), m_view->viewport()->rect());
+    painter.end();
+    QApplication::setPalette(original);
+
+    // Inside the frame, clear of its border.
+    const QRect frame = bubble->mapRectToScene(bubble->rect()).toRect().adjusted(12, 12, -12, -12);
+    const qreal contrast = Contrast::inkContrast(image, frame);
+    QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
+}
+
+void TestUxBubble::mirrorsUnderRightToLeft_data()
+{
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::newRow("left to right") << Qt::LeftToRight;
+    QTest::newRow("right to left") << Qt::RightToLeft;
+}
+
+void TestUxBubble::mirrorsUnderRightToLeft()
+{
+    QFETCH(Qt::LayoutDirection, direction);
+    UxBubbleItem bubble;
+    bubble.setLayoutDirection(direction);
+    UxImageWidget *avatar = square(100);
+    avatar->setMinimumSize(100, 100);
+    bubble.setAvatar(avatar);
+    auto *central = new UxLabel(QStringLiteral("inside the frame"));
+    bubble.setCentralWidget(central);
+    auto *icon = square(16);
+    bubble.addInformationWidget(icon);
+    bubble.setTimeStamp(QStringLiteral("2 minutes ago"));
+    bubble.resize(300, heightAt(&bubble, 300));
+
+    const QRectF face = avatar->geometry();
+    const QRectF text = central->geometry();
+    const bool rtl = direction == Qt::RightToLeft;
+    // The avatar on the side the reading starts from, the icons at the end.
+    QCOMPARE(face.left() > text.right(), rtl);
+    QCOMPARE(face.right() < text.left(), !rtl);
+    QCOMPARE(icon->geometry().center().x() < bubble.size().width() / 2, rtl);
+
+    QImage image(bubble.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    bubble.paint(&painter, nullptr, nullptr);
+    painter.end();
+    // The tail fills the gap between avatar and frame near the avatar's top,
+    // and only there.
+    const int gap = rtl ? int(face.left()) - 4 : int(face.right()) + 4;
+    const int tip = int(face.top() + face.height() / 3);
+    QCOMPARE(image.pixelColor(gap, tip).alpha(), 255);
+    QCOMPARE(image.pixelColor(gap, int(face.bottom()) - 10).alpha(), 0);
 }
 
 QTEST_MAIN(TestUxBubble)

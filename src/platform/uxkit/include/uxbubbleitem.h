@@ -89,6 +89,9 @@ private:
     void adopt(QGraphicsWidget *widget);
     void release(QGraphicsWidget *widget);
     QFont footerFont() const;
+    // Where a line of the bubble's text starts: the left, or the right under
+    // right-to-left.
+    Qt::Alignment leadingAlignment() const;
     void paintFooter(QPainter *painter, const QRectF &area) const;
     QPainterPath framePath(const Geometry &geometry) const;
 

@@ -12,9 +12,6 @@ namespace {
 
 const qreal s_minimumTitleBarHeight = 56;
 const qreal s_titlePadding = 16;
-const QColor s_backgroundColor(0xee, 0xf2, 0xf7);
-const QColor s_titleBarColor(0x24, 0x50, 0x8f);
-const QColor s_pressedColor(0x1a, 0x3b, 0x6b);
 
 QFont titleFont(QFont font)
 {
@@ -124,14 +121,16 @@ void UxApplicationPage::resizeEvent(QGraphicsSceneResizeEvent *event)
 void UxApplicationPage::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
     const QRectF bar(0, 0, size().width(), titleBarHeight());
-    painter->fillRect(boundingRect(), s_backgroundColor);
-    painter->fillRect(bar, s_titleBarColor);
+    const QPalette colours = palette();
+    const QColor barInk = colours.color(QPalette::HighlightedText);
+    painter->fillRect(boundingRect(), colours.color(QPalette::Window));
+    painter->fillRect(bar, colours.color(QPalette::Highlight));
 
     QRectF titleArea = bar.adjusted(s_titlePadding, 0, -s_titlePadding, 0);
     if (m_backButtonVisible) {
         const QRectF back = backButtonRect();
         if (m_backPressed)
-            painter->fillRect(back, s_pressedColor);
+            painter->fillRect(back, colours.color(QPalette::Highlight).darker(140));
         // A chevron pointing left.
         const qreal arm = back.height() / 6;
         QPainterPath chevron;
@@ -140,14 +139,14 @@ void UxApplicationPage::paint(QPainter *painter, const QStyleOptionGraphicsItem 
         chevron.lineTo(back.center() + QPointF(arm / 2, arm));
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter->setPen(QPen(barInk, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter->drawPath(chevron);
         painter->restore();
         titleArea.setLeft(back.right());
     }
 
     painter->setFont(titleFont(font()));
-    painter->setPen(Qt::white);
+    painter->setPen(barInk);
     const QString title =
         QFontMetricsF(painter->font()).elidedText(m_title, Qt::ElideRight, titleArea.width());
     painter->drawText(titleArea, Qt::AlignLeft | Qt::AlignVCenter, title);

@@ -21,7 +21,8 @@ UxApplicationWindow::UxApplicationWindow(QWidget *parent) : QGraphicsView(parent
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                    QPainter::SmoothPixmapTransform);
-    setBackgroundBrush(QColor(0xee, 0xf2, 0xf7));
+    // Behind the pages, the palette's window colour, whatever the palette.
+    viewport()->setBackgroundRole(QPalette::Window);
     resize(s_handsetSize);
     scene()->setSceneRect(QRectF(QPointF(0, 0), s_handsetSize));
 }

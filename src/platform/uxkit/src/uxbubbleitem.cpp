@@ -1,6 +1,7 @@
 #include "uxbubbleitem.h"
 
 #include "uxchildlayout_p.h"
+#include "uxpalette_p.h"
 #include "uxtextblock_p.h"
 
 #include <QCoreApplication>
@@ -26,11 +27,6 @@ const qreal s_footerSpacing = 12;
 const qreal s_infoSpacing = 4;
 const qreal s_defaultWidth = 360;
 
-const QColor s_frameColor(0xff, 0xff, 0xff);
-const QColor s_pressedColor(0xe4, 0xec, 0xf7);
-const QColor s_borderColor(0xc9, 0xd3, 0xe0);
-const QColor s_textColor(0x1c, 0x23, 0x2b);
-const QColor s_footerColor(0x6b, 0x77, 0x85);
 
 // The avatar keeps the size it asks for, within its own bounds.
 QSizeF avatarSizeOf(const QGraphicsWidget *avatar)
@@ -38,6 +34,12 @@ QSizeF avatarSizeOf(const QGraphicsWidget *avatar)
     return avatar->effectiveSizeHint(Qt::PreferredSize)
         .expandedTo(avatar->effectiveSizeHint(Qt::MinimumSize))
         .boundedTo(avatar->effectiveSizeHint(Qt::MaximumSize));
+}
+
+// The same rectangle seen in a mirror down the middle of the width.
+QRectF mirrored(const QRectF &rect, qreal width)
+{
+    return QRectF(width - rect.right(), rect.top(), rect.width(), rect.height());
 }
 
 QFont boldFont(QFont font)
@@ -199,6 +201,8 @@ void UxBubbleItem::adopt(QGraphicsWidget *widget)
     if (!widget)
         return;
     widget->setParentItem(this);
+    // Labels in the frame draw on its base, not on the page behind it.
+    widget->setPalette(UxPalette::onBase(palette()));
     UxChildLayout::link(this, widget);
 }
 
@@ -207,6 +211,7 @@ void UxBubbleItem::release(QGraphicsWidget *widget)
     if (!widget || widget->parentItem() != this)
         return;
     widget->setParentItem(nullptr);
+    widget->setPalette(QPalette());
     widget->setScale(1);
     if (QGraphicsScene *scene = widget->scene())
         scene->removeItem(widget);
@@ -218,6 +223,12 @@ QString UxBubbleItem::anchorAt(const QPointF &pos) const
     if (!geometry.message.contains(pos))
         return QString();
     return m_message->anchorAt(pos - geometry.message.topLeft(), geometry.message.width());
+}
+
+Qt::Alignment UxBubbleItem::leadingAlignment() const
+{
+    return Qt::AlignAbsolute |
+           (layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
 }
 
 qreal UxBubbleItem::sideMargin()
@@ -301,6 +312,14 @@ UxBubbleItem::Geometry UxBubbleItem::geometryFor(qreal width) const
         frameBottom = std::max(frameBottom, geometry.avatar.bottom());
     geometry.frame = QRectF(frameLeft, s_margin, frameWidth, frameBottom - s_margin);
     geometry.height = frameBottom + s_margin;
+    if (layoutDirection() == Qt::RightToLeft) {
+        // The avatar and the tail on the right, the icons on the left.
+        for (QRectF *rect : {&geometry.avatar, &geometry.frame, &geometry.name, &geometry.message,
+                             &geometry.central, &geometry.footer})
+            *rect = mirrored(*rect, width);
+        for (QRectF &rect : geometry.information)
+            rect = mirrored(rect, width);
+    }
     return geometry;
 }
 
@@ -380,6 +399,15 @@ void UxBubbleItem::changeEvent(QEvent *event)
     if (event->type() == QEvent::FontChange) {
         m_message->setFont(font());
         contentChanged();
+    } else if (event->type() == QEvent::PaletteChange) {
+        for (QGraphicsWidget *child : {m_avatar.data(), m_centralWidget.data()}) {
+            if (child)
+                child->setPalette(UxPalette::onBase(palette()));
+        }
+        for (QGraphicsWidget *child : informationWidgets())
+            child->setPalette(UxPalette::onBase(palette()));
+    } else if (event->type() == QEvent::LayoutDirectionChange) {
+        contentChanged();
     }
     UxWidget::changeEvent(event);
 }
@@ -410,22 +438,23 @@ void UxBubbleItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QW
     painter->setRenderHint(QPainter::Antialiasing);
 
     // A cosmetic pen takes Qt's fast path for thin lines.
-    QPen border(s_borderColor, 1);
+    const QPalette colours = palette();
+    QPen border(colours.color(QPalette::Mid), 1);
     border.setCosmetic(true);
     painter->setPen(border);
-    painter->setBrush(m_pressed ? s_pressedColor : s_frameColor);
+    painter->setBrush(m_pressed ? UxPalette::pressedBase(colours) : colours.color(QPalette::Base));
     painter->drawPath(framePath(geometry));
 
     if (!geometry.name.isEmpty()) {
         painter->setFont(boldFont(font()));
-        painter->setPen(s_textColor);
+        painter->setPen(colours.color(QPalette::Text));
         const QString name = QFontMetricsF(painter->font())
                                  .elidedText(m_senderName, Qt::ElideRight, geometry.name.width());
-        painter->drawText(geometry.name, Qt::AlignLeft | Qt::AlignVCenter, name);
+        painter->drawText(geometry.name, leadingAlignment() | Qt::AlignVCenter, name);
     }
     if (!geometry.message.isEmpty())
         m_message->paint(painter, geometry.message.topLeft(), geometry.message.width(),
-                         s_textColor);
+                         colours.color(QPalette::Text), colours.color(QPalette::Link));
     if (!geometry.footer.isEmpty())
         paintFooter(painter, geometry.footer);
     painter->restore();
@@ -441,12 +470,15 @@ QPainterPath UxBubbleItem::framePath(const Geometry &geometry) const
     QPainterPath frame;
     frame.addRoundedRect(geometry.frame.adjusted(0.5, 0.5, -0.5, -0.5), s_radius, s_radius);
     if (m_avatar) {
-        // The tail points at the avatar.
+        // The tail points at the avatar, on whichever side it is.
         const qreal tip = geometry.avatar.top() + geometry.avatar.height() / 3;
+        const bool right = geometry.avatar.left() >= geometry.frame.right();
+        const qreal edge = right ? geometry.frame.right() - 1 : geometry.frame.left() + 1;
+        const qreal point = right ? edge + s_tail : edge - s_tail;
         QPainterPath tail;
-        tail.moveTo(geometry.frame.left() + 1, tip - s_tail / 2);
-        tail.lineTo(geometry.frame.left() - s_tail + 1, tip);
-        tail.lineTo(geometry.frame.left() + 1, tip + s_tail / 2);
+        tail.moveTo(edge, tip - s_tail / 2);
+        tail.lineTo(point, tip);
+        tail.lineTo(edge, tip + s_tail / 2);
         tail.closeSubpath();
         frame = frame.united(tail);
     }
@@ -460,13 +492,23 @@ void UxBubbleItem::paintFooter(QPainter *painter, const QRectF &area) const
 {
     const QFont footer = footerFont();
     const QFontMetricsF metrics(footer);
+    const QColor ink = UxPalette::quietText(palette());
     painter->setFont(footer);
-    painter->setPen(s_footerColor);
-    qreal x = area.left();
+    painter->setPen(ink);
+    // Pieces in reading order: from the left, or from the right to left.
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    qreal x = rtl ? area.right() : area.left();
+    auto place = [&](qreal width, qreal gapAfter) {
+        const qreal left = rtl ? x - width : x;
+        x += rtl ? -(width + gapAfter) : width + gapAfter;
+        return left;
+    };
     auto drawText = [&](const QString &text) {
-        painter->drawText(QRectF(x, area.top(), metrics.horizontalAdvance(text) + 1, area.height()),
-                          Qt::AlignLeft | Qt::AlignVCenter, text);
-        x += metrics.horizontalAdvance(text) + s_footerSpacing;
+        // Each piece is one run, so a time stamp of several words reads as written.
+        const qreal width = metrics.horizontalAdvance(text) + 1;
+        painter->drawText(
+            QRectF(place(width, s_footerSpacing - 1), area.top(), width, area.height()),
+            Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter, text);
     };
 
     if (!m_timeStamp.isEmpty())
@@ -474,16 +516,17 @@ void UxBubbleItem::paintFooter(QPainter *painter, const QRectF &area) const
     if (!m_commentsString.isEmpty()) {
         // A small speech balloon before the count.
         const qreal side = metrics.height() * 0.6;
-        const QRectF balloon(x, area.center().y() - side / 2, side * 1.2, side * 0.8);
+        const QRectF balloon(place(side * 1.2, 4), area.center().y() - side / 2, side * 1.2,
+                             side * 0.8);
         QPainterPath glyph;
         glyph.addRoundedRect(balloon, 2, 2);
         glyph.moveTo(balloon.left() + side * 0.3, balloon.bottom());
         glyph.lineTo(balloon.left() + side * 0.25, balloon.bottom() + side * 0.3);
         glyph.lineTo(balloon.left() + side * 0.6, balloon.bottom());
         painter->setBrush(Qt::NoBrush);
-        painter->setPen(QPen(s_footerColor, 1.2));
+        painter->setPen(QPen(ink, 1.2));
         painter->drawPath(glyph);
-        x += balloon.width() + 4;
+        painter->setPen(ink);
         drawText(m_commentsString);
     }
     if (!m_thumbsUpString.isEmpty())

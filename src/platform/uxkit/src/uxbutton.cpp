@@ -47,7 +47,8 @@ void UxButton::click()
 void UxButton::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
     const QRectF frame = boundingRect().adjusted(1, 1, -1, -1);
-    QColor fill = isEnabled() ? QColor(0x2f, 0x6f, 0xd0) : QColor(0xb8, 0xc0, 0xcc);
+    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    QColor fill = palette().color(group, isEnabled() ? QPalette::Highlight : QPalette::Button);
     if (m_down)
         fill = fill.darker(130);
 
@@ -56,7 +57,8 @@ void UxButton::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidge
     painter->setPen(Qt::NoPen);
     painter->setBrush(fill);
     painter->drawRoundedRect(frame, s_radius, s_radius);
-    painter->setPen(Qt::white);
+    painter->setPen(
+        palette().color(group, isEnabled() ? QPalette::HighlightedText : QPalette::ButtonText));
     painter->setFont(font());
     const QFontMetricsF metrics(font());
     painter->drawText(

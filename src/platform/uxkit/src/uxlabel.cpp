@@ -90,7 +90,7 @@ void UxLabel::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget
 {
     painter->setClipRect(boundingRect(), Qt::IntersectClip);
     m_text->paint(painter, textOrigin(), contentsRect().width(),
-                  palette().color(QPalette::WindowText));
+                  palette().color(QPalette::WindowText), palette().color(QPalette::Link));
 }
 
 QSizeF UxLabel::sizeHint(Qt::SizeHint which, const QSizeF &constraint) const

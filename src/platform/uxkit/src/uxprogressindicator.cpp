@@ -9,8 +9,6 @@ const int s_frameInterval = 40;
 const int s_phases = 36;
 const qreal s_spinnerSize = 48;
 const qreal s_barHeight = 8;
-const QColor s_trackColor(0xd5, 0xdb, 0xe4);
-const QColor s_fillColor(0x2f, 0x6f, 0xd0);
 
 } // namespace
 
@@ -144,7 +142,7 @@ void UxProgressIndicator::paintRing(QPainter *painter, const QRectF &area) const
     ring.moveCenter(area.center());
 
     painter->setBrush(Qt::NoBrush);
-    painter->setPen(QPen(s_trackColor, thickness));
+    painter->setPen(QPen(palette().color(QPalette::Mid), thickness));
     painter->drawEllipse(ring);
 
     // Angles in sixteenths of a degree, counter-clockwise from three o'clock.
@@ -156,7 +154,8 @@ void UxProgressIndicator::paintRing(QPainter *painter, const QRectF &area) const
     } else if (m_maximum > m_minimum) {
         span = -int(360.0 * 16 * (m_value - m_minimum) / (m_maximum - m_minimum));
     }
-    painter->setPen(QPen(s_fillColor, thickness, Qt::SolidLine, Qt::RoundCap));
+    painter->setPen(
+        QPen(palette().color(QPalette::Highlight), thickness, Qt::SolidLine, Qt::RoundCap));
     painter->drawArc(ring, start, span);
 }
 
@@ -164,7 +163,7 @@ void UxProgressIndicator::paintBar(QPainter *painter, const QRectF &area) const
 {
     const qreal radius = area.height() / 2;
     painter->setPen(Qt::NoPen);
-    painter->setBrush(s_trackColor);
+    painter->setBrush(palette().color(QPalette::Mid));
     painter->drawRoundedRect(area, radius, radius);
 
     QRectF filled = area;
@@ -177,6 +176,6 @@ void UxProgressIndicator::paintBar(QPainter *painter, const QRectF &area) const
     } else {
         return;
     }
-    painter->setBrush(s_fillColor);
+    painter->setBrush(palette().color(QPalette::Highlight));
     painter->drawRoundedRect(filled, radius, radius);
 }

@@ -10,7 +10,8 @@
 
 namespace {
 
-const char s_linkStyle[] = "a { color: #1f5fbf; text-decoration: none; }";
+// The colour comes from the palette given to paint().
+const char s_linkStyle[] = "a { text-decoration: none; }";
 const int s_rememberedSizes = 4;
 // Enough of a run to tell whether it fills any line it will be given.
 const int s_measuredRunLength = 4096;
@@ -141,14 +142,15 @@ QSizeF UxTextBlock::size(qreal width) const
     return size;
 }
 
-void UxTextBlock::paint(QPainter *painter, const QPointF &topLeft, qreal width,
-                        const QColor &color) const
+void UxTextBlock::paint(QPainter *painter, const QPointF &topLeft, qreal width, const QColor &color,
+                        const QColor &link) const
 {
     if (m_text.isEmpty())
         return;
     layoutTo(width);
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette.setColor(QPalette::Text, color);
+    context.palette.setColor(QPalette::Link, link);
     painter->save();
     painter->translate(topLeft);
     m_document.documentLayout()->draw(painter, context);

@@ -33,7 +33,8 @@ public:
 
     // Size without wrapping, or wrapped to the width when it is >= 0.
     QSizeF size(qreal width = -1) const;
-    void paint(QPainter *painter, const QPointF &topLeft, qreal width, const QColor &color) const;
+    void paint(QPainter *painter, const QPointF &topLeft, qreal width, const QColor &color,
+               const QColor &link) const;
     // The href of the link at the point (relative to the text's top left).
     QString anchorAt(const QPointF &pos, qreal width) const;
 

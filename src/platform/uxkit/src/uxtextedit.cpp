@@ -13,8 +13,8 @@ namespace {
 
 const qreal s_minimumHeight = 40;
 const int s_multiLineRows = 3;
-const char s_editorStyle[] = "border: 1px solid #b8c0cc; border-radius: 6px; padding: 4px 6px;"
-                             "background: white; color: #1c232b;";
+const char s_editorStyle[] = "border: 1px solid palette(mid); border-radius: 6px; padding: 4px 6px;"
+                             "background: palette(base); color: palette(text);";
 
 } // namespace
 
