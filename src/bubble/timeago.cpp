@@ -36,26 +36,32 @@ QString ActivityBubblePrivate::timeAgo(const QDateTime &dateTime)
     const qint64 seconds = dateTime.secsTo(now);
 
     if (seconds < 2 * s_minute)
-        return qtTrId("qtn_actv_time", -1);
+        //% "Just now"
+        return qtTrId("qtn_actv_time");
     if (seconds < s_hour) {
         const int minutes = wholeUnits(seconds, s_minute);
+        //% "%1 minutes ago"
         return fill(qtTrId("qtn_actv_time_minutes_ago", minutes), locale.formatNumber(minutes));
     }
     if (seconds < 2 * s_hour)
-        return qtTrId("qtn_actv_time_hour_ago", -1);
+        //% "1 hour ago"
+        return qtTrId("qtn_actv_time_hour_ago");
     if (seconds < s_day) {
         const int hours = wholeUnits(seconds, s_hour);
+        //% "%1 hours ago"
         return fill(qtTrId("qtn_actv_time_more_hour_ago", hours), locale.formatNumber(hours));
     }
     if (seconds < 2 * s_day) {
         const UxLocale timeLocale;
-        return fill(qtTrId("qtn_comm_time_yesterday", -1),
+        //% "Yesterday %1"
+        return fill(qtTrId("qtn_comm_time_yesterday"),
                     timeLocale.formatDateTime(dateTime, UxLocale::DateNone, UxLocale::TimeShort,
                                               UxLocale::DefaultCalendar));
     }
     const QString days = locale.formatNumber(dateTime.daysTo(now));
     bool plain = false;
     const int count = days.toInt(&plain, 10);
+    //% "%1 days ago"
     return fill(qtTrId("qtn_comm_time_day_ago", plain ? count : 0), days);
 }
 

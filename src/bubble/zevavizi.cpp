@@ -12,5 +12,7 @@ void Zevavizi::loadTranslation()
 
     UxLocale locale(nullptr);
     locale.installTrCatalog(QStringLiteral("actv"));
+    // The few texts looked up by context rather than by id.
+    locale.installTrCatalog(QStringLiteral("davovadezed"));
     UxLocale::setDefault(locale);
 }

@@ -147,6 +147,7 @@ void CommentsPagePrivate::updateShowMoreLabel()
     const qint64 commentCount = ActivityCount::of(m_activity, SocialActivity::CommentCount);
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << commentCount << m_comments->count();
     if (commentCount > s_initialCommentCount && m_comments->count() < commentCount) {
+        //% "View all %1 comments"
         m_moreLabel->setText(
             QStringLiteral("<a href=\"#showmore\">%1</a>")
                 .arg(qtTrId("qtn_actv_single_view_all_comments").arg(commentCount)));

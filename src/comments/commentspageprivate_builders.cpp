@@ -65,11 +65,13 @@ void CommentsPagePrivate::createContentPostComment()
     alignWithBubble(m_postPolicy);
 
     m_commentEdit = new UxTextEdit(UxTextEditModel::SingleLine, QString());
+    //% "Write a comment..."
     m_commentEdit->setPrompt(qtTrId("qtn_actv_single_text_write_comment"));
     m_postPolicy->addItem(m_commentEdit);
     // The editor holds one line, so Return has nothing else to do.
     connect(m_commentEdit, &UxTextEdit::returnPressed, this, &CommentsPagePrivate::onPostClicked);
 
+    //% "Post"
     m_postButton = new UxButton(qtTrId("qtn_actv_single_button_post_comment"));
     connect(m_postButton, &UxButton::clicked, this, &CommentsPagePrivate::onPostClicked);
     m_postPolicy->addItem(m_postButton);

@@ -12,6 +12,8 @@
 
 #include <QTextLayout>
 
+#include <limits>
+
 namespace {
 
 QString fullName(const SocialNetworkPerson &person)
@@ -50,11 +52,20 @@ QString CommentsPagePrivate::likesTextFromCount() const
     const bool likedByMe = m_activity.variantProperty(SocialActivity::IsLikedByMe).toBool();
     if (likeCount == 0)
         return QString();
+    if (likeCount == 1 && likedByMe) {
+        //% "You like this"
+        return qtTrId("qtn_actv_text_you_like");
+    }
     if (likeCount == 1)
-        return likedByMe ? qtTrId("qtn_actv_text_you_like") : tr("1 person likes this");
-    if (likedByMe)
+        return tr("1 person likes this");
+    if (likedByMe) {
+        //% "%1 and %2 others like this"
         return qtTrId("qtn_actv_text_2_like_you").arg(tr("You"), QString::number(likeCount - 1));
-    return tr("%1 people like this").arg(likeCount);
+    }
+    // The count picks the plural form; the text has its own place for it.
+    return tr("%1 people like this", nullptr,
+              int(qMin<qint64>(likeCount, std::numeric_limits<int>::max())))
+        .arg(likeCount);
 }
 
 void CommentsPagePrivate::updateLikenessArea()
@@ -62,9 +73,13 @@ void CommentsPagePrivate::updateLikenessArea()
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << "likeCount="
                            << ActivityCount::of(m_activity, SocialActivity::LikeCount);
     m_likesLabel->setText(likesTextFromCount());
-    setLikeButtonText(m_activity.variantProperty(SocialActivity::IsLikedByMe).toBool()
-                          ? qtTrId("qtn_actv_button_unlike")
-                          : qtTrId("qtn_actv_button_like"));
+    if (m_activity.variantProperty(SocialActivity::IsLikedByMe).toBool()) {
+        //% "Unlike"
+        setLikeButtonText(qtTrId("qtn_actv_button_unlike"));
+    } else {
+        //% "Like"
+        setLikeButtonText(qtTrId("qtn_actv_button_like"));
+    }
 }
 
 void CommentsPagePrivate::onLikeClicked()
@@ -119,12 +134,17 @@ void CommentsPagePrivate::onGetLikersFinished()
     const bool likedByMe = m_activity.variantProperty(SocialActivity::IsLikedByMe).toBool();
     const QString first = fullName(likers.constFirst());
     QString text;
-    if (likers.count() == 1) {
-        text = likedByMe ? qtTrId("qtn_actv_text_you_like")
-                         : qtTrId("qtn_actv_text_1_like").arg(first);
+    if (likers.count() == 1 && likedByMe) {
+        text = qtTrId("qtn_actv_text_you_like");
+    } else if (likers.count() == 1) {
+        //% "%1 likes this"
+        text = qtTrId("qtn_actv_text_1_like").arg(first);
+    } else if (likers.count() == 2 && likedByMe) {
+        //% "You and %1 like this"
+        text = qtTrId("qtn_actv_text_you_and_like").arg(fullName(otherThanMe(likers)));
     } else if (likers.count() == 2) {
-        text = likedByMe ? qtTrId("qtn_actv_text_you_and_like").arg(fullName(otherThanMe(likers)))
-                         : qtTrId("qtn_actv_text_2_like").arg(first, fullName(likers.constLast()));
+        //% "%1 and %2 like this"
+        text = qtTrId("qtn_actv_text_2_like").arg(first, fullName(likers.constLast()));
     } else if (likedByMe) {
         // The list may hold only the first few likers, so the count tells
         // how many there are.

@@ -58,6 +58,8 @@ private slots:
     void listensOnceAndStopsWithPage();
     void contentBeforeActivity();
     void newActivityReplacesRows();
+    void polishTexts_data();
+    void polishTexts();
 };
 
 void tst_CommentsPage::init()
@@ -541,4 +543,62 @@ void tst_CommentsPage::newActivityReplacesRows()
 }
 
 COMMENTS_TEST_MAIN(tst_CommentsPage)
+void tst_CommentsPage::polishTexts_data()
+{
+    QTest::addColumn<QString>("account");
+    QTest::addColumn<uint>("likes");
+    QTest::addColumn<bool>("likedByMe");
+    QTest::addColumn<QString>("likesText");
+    QTest::addColumn<QString>("button");
+    const QString like = QStringLiteral("Lubię to");
+    const QString unlike = QStringLiteral("Cofnij polubienie");
+    QTest::newRow("1, me") << s_facebookAccount << 1u << true << "Lubisz to" << unlike;
+    QTest::newRow("1") << s_facebookAccount << 1u << false << "1 osoba lubi to" << like;
+    QTest::newRow("2, me") << s_facebookAccount << 2u << true << "Lubią to: Ty i inne osoby (1)"
+                           << unlike;
+    QTest::newRow("2") << s_facebookAccount << 2u << false << "2 osoby lubią to" << like;
+    QTest::newRow("5") << s_facebookAccount << 5u << false << "5 osób lubi to" << like;
+    QTest::newRow("12") << s_facebookAccount << 12u << false << "12 osób lubi to" << like;
+    QTest::newRow("22") << s_facebookAccount << 22u << false << "22 osoby lubią to" << like;
+    QTest::newRow("twitter") << s_twitterAccount << 2u << true << QString() << "Podaj dalej";
+}
+
+void tst_CommentsPage::polishTexts()
+{
+    QFETCH(QString, account);
+    QFETCH(uint, likes);
+    QFETCH(bool, likedByMe);
+    QFETCH(QString, likesText);
+    QFETCH(QString, button);
+    // The catalogs the library installs itself, read in Polish.
+    UxLocale::setDefault(UxLocale(QStringLiteral("pl_PL")));
+    Zevavizi::loadTranslation();
+    struct RestoreEnglish
+    {
+        ~RestoreEnglish()
+        {
+            UxLocale::setDefault(UxLocale(QStringLiteral("en_GB")));
+            Zevavizi::loadTranslation();
+        }
+    } restore;
+    storeComments(s_activityId, 15);
+    QGraphicsScene scene;
+    const PageView view(showPage(&scene, post(account, s_activityId, 15, likes, likedByMe)));
+
+    QVERIFY(view.bubble()->timeStamp().endsWith(QStringLiteral(" dni temu")));
+    if (account == s_twitterAccount) {
+        QCOMPARE(view.retweetButton()->text(), button);
+        QCOMPARE(view.replyEditor()->prompt(), QStringLiteral("Napisz komentarz..."));
+        QCOMPARE(view.replyButton()->text(), QStringLiteral("Wyślij"));
+        return;
+    }
+    QCOMPARE(view.likesLabel()->text(), likesText);
+    QCOMPARE(view.likeButton()->text(), button);
+    QCOMPARE(view.editor()->prompt(), QStringLiteral("Napisz komentarz..."));
+    QCOMPARE(view.postButton()->text(), QStringLiteral("Wyślij"));
+    QTRY_COMPARE(view.comments()->count(), 14u);
+    QCOMPARE(view.moreLabel()->text(),
+             QStringLiteral("<a href=\"#showmore\">Pokaż wszystkie komentarze (15)</a>"));
+}
+
 #include "tst_commentspage.moc"

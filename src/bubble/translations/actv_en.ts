@@ -77,4 +77,29 @@
         <translation>View all %1 comments</translation>
     </message>
 </context>
+<context>
+    <name>CommentsPagePrivate</name>
+    <message>
+        <source>1 person likes this</source>
+        <translation>1 person likes this</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>You</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 people like this</source>
+        <translation>
+            <numerusform>%1 person likes this</numerusform>
+            <numerusform>%1 people like this</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommentsPagePrivateTwitter</name>
+    <message>
+        <source>Retweet</source>
+        <translation>Retweet</translation>
+    </message>
+</context>
 </TS>

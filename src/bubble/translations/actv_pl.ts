@@ -45,7 +45,7 @@
     </message>
     <message id="qtn_actv_button_unlike">
         <source>Unlike</source>
-        <translation>Nie lubię</translation>
+        <translation>Cofnij polubienie</translation>
     </message>
     <message id="qtn_actv_text_1_like">
         <source>%1 likes this</source>
@@ -57,7 +57,7 @@
     </message>
     <message id="qtn_actv_text_2_like_you">
         <source>%1 and %2 others like this</source>
-        <translation>%1 i %2 innych osób lubi to</translation>
+        <translation>Lubią to: %1 i inne osoby (%2)</translation>
     </message>
     <message id="qtn_actv_text_you_like">
         <source>You like this</source>
@@ -78,6 +78,32 @@
     <message id="qtn_actv_single_view_all_comments">
         <source>View all %1 comments</source>
         <translation>Pokaż wszystkie komentarze (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CommentsPagePrivate</name>
+    <message>
+        <source>1 person likes this</source>
+        <translation>1 osoba lubi to</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Ty</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 people like this</source>
+        <translation>
+            <numerusform>%1 osoba lubi to</numerusform>
+            <numerusform>%1 osoby lubią to</numerusform>
+            <numerusform>%1 osób lubi to</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommentsPagePrivateTwitter</name>
+    <message>
+        <source>Retweet</source>
+        <translation>Podaj dalej</translation>
     </message>
 </context>
 </TS>
