@@ -1,7 +1,6 @@
 #include "demosession.h"
 
 #include "feedpage.h"
-#include "flickscroller.h"
 #include "sceneitems.h"
 #include "scenereport.h"
 #include "scenesettler.h"
@@ -49,7 +48,6 @@ DemoSession::DemoSession() : m_page(new FeedPage)
 {
     m_window.setWindowTitle(QStringLiteral("davovadezed demo"));
     m_window.showPage(m_page);
-    new FlickScroller(&m_window);
 }
 
 bool DemoSession::loadData(const QString &file)

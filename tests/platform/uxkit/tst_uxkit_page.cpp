@@ -54,6 +54,7 @@ private slots:
     void titleAndBackButton();
     void contentScrollsWhenTall();
     void dragScrollsInsteadOfTapping();
+    void flickGlidesOnUntilTouched();
     void windowDisplaySignals();
     void activeApplicationWindow();
     void windowSizesItsPages();
@@ -260,6 +261,41 @@ void TestUxPage::dragScrollsInsteadOfTapping()
     QCOMPARE(page->scrollPosition(), 60.0);
     m_view->release(page, onEmpty + QPointF(0, 40));
     QCOMPARE(clicks.count(), 1);
+}
+
+void TestUxPage::flickGlidesOnUntilTouched()
+{
+    auto *page = new RecordingPage;
+    page->appear(m_view->scene());
+    auto *button = new UxButton(QStringLiteral("tap me"));
+    auto *tall = new UxWidget;
+    tall->setPreferredHeight(6000);
+    page->m_list->addItem(button);
+    page->m_list->addItem(tall);
+    QTRY_VERIFY(page->maximumScrollPosition() > 0);
+    QSignalSpy clicks(button, &UxButton::clicked);
+
+    // Up at 2.5 pixels a millisecond, let go while moving.
+    QPointF finger = button->mapToItem(page, QPointF(20, 10)) + QPointF(0, 600);
+    m_view->press(page, finger);
+    for (int step = 0; step < 6; ++step) {
+        QTest::qWait(16);
+        finger.ry() -= 40;
+        m_view->move(page, finger);
+    }
+    QCOMPARE(page->scrollPosition(), 240.0);
+    m_view->release(page, finger);
+    QTRY_VERIFY2(page->scrollPosition() > 340, qPrintable(QString::number(page->scrollPosition())));
+    QCOMPARE(clicks.count(), 0);
+
+    // A touch stops the glide where it is, and is no tap on what it stops on.
+    m_view->press(page, QPointF(240, 400));
+    const qreal stopped = page->scrollPosition();
+    QTest::qWait(100);
+    QCOMPARE(page->scrollPosition(), stopped);
+    m_view->release(page, QPointF(240, 400));
+    QTest::qWait(100);
+    QCOMPARE(page->scrollPosition(), stopped);
 }
 
 void TestUxPage::windowDisplaySignals()

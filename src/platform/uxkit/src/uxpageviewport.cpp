@@ -6,6 +6,10 @@
 #include <QApplication>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
+#include <QScrollEvent>
+#include <QScrollPrepareEvent>
+#include <QScroller>
+#include <QScrollerProperties>
 
 #include <algorithm>
 
@@ -14,15 +18,32 @@ namespace {
 // Pixels per wheel notch (120 eighths of a degree).
 const qreal s_wheelStep = 60;
 
+// The page follows the finger itself, at once and to the pixel; the scroller
+// only learns the finger's track, and glides on after a quick release.
+QScrollerProperties glideProperties()
+{
+    QScrollerProperties properties;
+    properties.setScrollMetric(QScrollerProperties::DragStartDistance, 0.0001);
+    properties.setScrollMetric(QScrollerProperties::DecelerationFactor, 0.2);
+    properties.setScrollMetric(QScrollerProperties::MaximumVelocity, 1.5);
+    properties.setScrollMetric(QScrollerProperties::HorizontalOvershootPolicy,
+                               QVariant::fromValue(QScrollerProperties::OvershootAlwaysOff));
+    properties.setScrollMetric(QScrollerProperties::VerticalOvershootPolicy,
+                               QVariant::fromValue(QScrollerProperties::OvershootAlwaysOff));
+    return properties;
+}
+
 } // namespace
 
 UxPageViewport::UxPageViewport(QGraphicsItem *parent)
-    : QGraphicsWidget(parent), m_content(new UxWidget(this))
+    : QGraphicsWidget(parent), m_content(new UxWidget(this)), m_scroller(QScroller::scroller(this))
 {
     setFlag(ItemClipsChildrenToShape);
     setFiltersChildEvents(true);
     // The content's size hint changes reach fitContent() as layout requests.
     UxChildLayout::link(this, m_content);
+    m_scroller->setScrollerProperties(glideProperties());
+    m_clock.start();
 }
 
 UxPageViewport::~UxPageViewport()
@@ -70,8 +91,26 @@ QVariant UxPageViewport::itemChange(GraphicsItemChange change, const QVariant &v
 
 bool UxPageViewport::event(QEvent *event)
 {
-    if (event->type() == QEvent::LayoutRequest)
+    switch (event->type()) {
+    case QEvent::LayoutRequest:
         fitContent();
+        break;
+    case QEvent::ScrollPrepare: {
+        auto *prepare = static_cast<QScrollPrepareEvent *>(event);
+        prepare->setViewportSize(size());
+        prepare->setContentPosRange(QRectF(0, 0, 0, maximumScrollPosition()));
+        prepare->setContentPos(QPointF(0, m_position));
+        prepare->accept();
+        return true;
+    }
+    case QEvent::Scroll:
+        // While the finger is down the page follows it instead.
+        if (m_scroller->state() == QScroller::Scrolling)
+            setScrollPosition(static_cast<QScrollEvent *>(event)->contentPos().y());
+        return true;
+    default:
+        break;
+    }
     return QGraphicsWidget::event(event);
 }
 
@@ -84,14 +123,9 @@ void UxPageViewport::resizeEvent(QGraphicsSceneResizeEvent *event)
 bool UxPageViewport::sceneEventFilter(QGraphicsItem *, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::GraphicsSceneMousePress: {
-        auto *mouse = static_cast<QGraphicsSceneMouseEvent *>(event);
-        m_tracking = mouse->button() == Qt::LeftButton;
-        m_dragging = false;
-        m_pressY = mouse->scenePos().y();
-        m_pressPosition = m_position;
+    case QEvent::GraphicsSceneMousePress:
+        press(static_cast<QGraphicsSceneMouseEvent *>(event));
         return false;
-    }
     case QEvent::GraphicsSceneMouseMove: {
         auto *mouse = static_cast<QGraphicsSceneMouseEvent *>(event);
         if (!m_tracking || maximumScrollPosition() <= 0)
@@ -106,7 +140,7 @@ bool UxPageViewport::sceneEventFilter(QGraphicsItem *, QEvent *event)
         return true;
     }
     case QEvent::GraphicsSceneMouseRelease:
-        m_tracking = false;
+        release(static_cast<QGraphicsSceneMouseEvent *>(event));
         return false;
     default:
         return false;
@@ -116,10 +150,7 @@ bool UxPageViewport::sceneEventFilter(QGraphicsItem *, QEvent *event)
 void UxPageViewport::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
     // A press that no content item took: the start of a possible drag.
-    m_tracking = event->button() == Qt::LeftButton;
-    m_dragging = false;
-    m_pressY = event->scenePos().y();
-    m_pressPosition = m_position;
+    press(event);
     if (!m_tracking)
         event->ignore();
 }
@@ -135,13 +166,12 @@ void UxPageViewport::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
     dragTo(event->scenePos().y());
 }
 
-void UxPageViewport::mouseReleaseEvent(QGraphicsSceneMouseEvent *)
+void UxPageViewport::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 {
     if (m_grabbed)
         ungrabMouse();
     m_grabbed = false;
-    m_tracking = false;
-    m_dragging = false;
+    release(event);
 }
 
 void UxPageViewport::wheelEvent(QGraphicsSceneWheelEvent *event)
@@ -153,7 +183,34 @@ void UxPageViewport::wheelEvent(QGraphicsSceneWheelEvent *event)
     setScrollPosition(m_position - event->delta() / 120.0 * s_wheelStep);
 }
 
+void UxPageViewport::press(QGraphicsSceneMouseEvent *event)
+{
+    m_tracking = event->button() == Qt::LeftButton;
+    m_dragging = false;
+    m_pressY = event->scenePos().y();
+    // A touch stops a glide where it is.
+    m_scroller->stop();
+    m_pressPosition = m_position;
+    if (m_tracking)
+        m_scroller->handleInput(QScroller::InputPress, mapFromScene(event->scenePos()),
+                                m_clock.elapsed());
+}
+
 void UxPageViewport::dragTo(qreal sceneY)
 {
     setScrollPosition(m_pressPosition - (sceneY - m_pressY));
+    m_scroller->handleInput(QScroller::InputMove, QPointF(0, mapFromScene(0, sceneY).y()),
+                            m_clock.elapsed());
+}
+
+void UxPageViewport::release(QGraphicsSceneMouseEvent *event)
+{
+    // A tap glides nowhere.
+    if (m_dragging)
+        m_scroller->handleInput(QScroller::InputRelease, mapFromScene(event->scenePos()),
+                                m_clock.elapsed());
+    else
+        m_scroller->stop();
+    m_tracking = false;
+    m_dragging = false;
 }
