@@ -86,16 +86,38 @@ void tst_TimeAgo::englishTexts()
 void tst_TimeAgo::yesterdayShowsTheTimeOfDay_data()
 {
     QTest::addColumn<qint64>("age");
-    QTest::newRow("86400 s") << qint64(86400);
-    QTest::newRow("172799 s") << qint64(172799);
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("format");
+    QTest::newRow("86400 s") << qint64(86400) << "en_GB"
+                             << "Yesterday"
+                             << "HH:mm";
+    QTest::newRow("172799 s") << qint64(172799) << "en_GB"
+                              << "Yesterday"
+                              << "HH:mm";
+    // The short form of the C locale counts seconds; the stamp does not.
+    QTest::newRow("C") << qint64(90000) << "C"
+                       << "Yesterday"
+                       << "HH:mm";
+    QTest::newRow("en_US") << qint64(90000) << "en_US"
+                           << "Yesterday"
+                           << "h:mm AP";
+    QTest::newRow("pl_PL") << qint64(90000) << "pl_PL"
+                           << "Wczoraj"
+                           << "HH:mm";
 }
 
 void tst_TimeAgo::yesterdayShowsTheTimeOfDay()
 {
     QFETCH(qint64, age);
+    QFETCH(QString, locale);
+    QFETCH(QString, day);
+    QFETCH(QString, format);
+    useLocale(locale);
     const QDateTime moment = QDateTime::currentDateTime().addSecs(-age);
     const QString stamp = stampFor(age);
-    QCOMPARE(stamp, "Yesterday " + moment.toString(QStringLiteral("HH:mm")));
+    useLocale(QStringLiteral("en_GB"));
+    QCOMPARE(stamp, day + QLatin1Char(' ') + QLocale(locale).toString(moment, format));
 }
 
 void tst_TimeAgo::groupedDayCountPicksTheZeroForm()

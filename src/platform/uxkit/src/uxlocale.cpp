@@ -82,8 +82,13 @@ QString dateFormat(const QLocale &locale, UxLocale::DateType type)
 QString timeFormat(const QLocale &locale, UxLocale::TimeType type)
 {
     switch (type) {
-    case UxLocale::TimeShort:
-        return locale.timeFormat(QLocale::ShortFormat);
+    case UxLocale::TimeShort: {
+        // Hours and minutes only, also where the short form counts seconds
+        // (as the C locale's does).
+        QString format = locale.timeFormat(QLocale::ShortFormat);
+        format.remove(QRegularExpression(QStringLiteral("[^\\w\\s]?s+")));
+        return format;
+    }
     case UxLocale::TimeMedium: {
         // The long form without the time zone.
         QString format = locale.timeFormat(QLocale::LongFormat);
