@@ -23,6 +23,8 @@ struct BenchOptions
         return quick ? QList<int>{1024, 4096} : QList<int>{64 * 1024, 1024 * 1024};
     }
     int worstPictureSide() const { return quick ? 2000 : 20000; }
+    // Just under the library's 40-megapixel budget: decoded, not refused.
+    int worstLargeSide() const { return quick ? 1000 : 6000; }
     int worstMediaItems() const { return quick ? 100 : 10000; }
     // A case still running after this long is reported as a hang.
     int worstLimitMs() const { return quick ? 10000 : 20000; }

@@ -41,7 +41,8 @@ int worst(const BenchOptions &options, const QStringList &selected)
     QTemporaryDir folder;
     QElapsedTimer timer;
     timer.start();
-    if (!folder.isValid() || !WorstPictures::make(folder.path(), options.worstPictureSide())) {
+    if (!folder.isValid() || !WorstPictures::make(folder.path(), {options.worstPictureSide(),
+                                                                  options.worstLargeSide()})) {
         std::fprintf(stderr, "could not make the pictures in %s\n", qPrintable(folder.path()));
         return 2;
     }

@@ -148,15 +148,6 @@ QList<Case> cases(const BenchOptions &options)
             all.append(message(QStringLiteral("hostile %1").arg(HostileInputs::name(i)), bytes,
                                [i, bytes](BenchData *) { return HostileInputs::make(i, bytes); }));
     }
-    const int side = options.worstPictureSide();
-    const QString square = QStringLiteral("%1x%1").arg(side);
-    all.append({QStringLiteral("four %1 thumbnails").arg(square),
-                [](BenchData *data, const QString &folder) {
-                    QStringList paths;
-                    for (int i = 0; i < 4; ++i)
-                        paths.append(WorstPictures::thumbnail(folder, i));
-                    return QList<Step>{push(withPhotos(post(data), paths, 4))};
-                }});
     const int items = options.worstMediaItems();
     all.append(
         {QStringLiteral("%1 media items").arg(items), [items](BenchData *data, const QString &) {
@@ -168,9 +159,21 @@ QList<Case> cases(const BenchOptions &options)
                 }});
     all.append(avatar(QStringLiteral("FIFO as avatar"), WorstPictures::fifo));
     all.append(serviceIcon(QStringLiteral("FIFO as service icon"), WorstPictures::fifoIcon()));
-    all.append(avatar(QStringLiteral("%1 avatar").arg(square), WorstPictures::avatar));
-    all.append(
-        serviceIcon(QStringLiteral("%1 service icon").arg(square), WorstPictures::hugeIcon()));
+    for (int side : {options.worstPictureSide(), options.worstLargeSide()}) {
+        const QString square = QStringLiteral("%1x%1").arg(side);
+        all.append({QStringLiteral("four %1 thumbnails").arg(square),
+                    [side](BenchData *data, const QString &folder) {
+                        QStringList paths;
+                        for (int i = 0; i < 4; ++i)
+                            paths.append(WorstPictures::thumbnail(folder, side, i));
+                        return QList<Step>{push(withPhotos(post(data), paths, 4))};
+                    }});
+        all.append(avatar(QStringLiteral("%1 avatar").arg(square), [side](const QString &folder) {
+            return WorstPictures::avatar(folder, side);
+        }));
+        all.append(
+            serviceIcon(QStringLiteral("%1 service icon").arg(square), WorstPictures::icon(side)));
+    }
     return all;
 }
 

@@ -25,30 +25,31 @@ bool makeFifo(const QString &path)
 
 namespace WorstPictures {
 
-bool make(const QString &folder, int side)
+bool make(const QString &folder, const QList<int> &sides)
 {
     if (!QDir(folder).mkpath(QStringLiteral("icons")))
         return false;
-    const QString first = thumbnail(folder, 0);
-    if (!FlatPng::write(first, side, qRgb(70, 130, 180)))
-        return false;
-    // Copies: no cache keyed by the path spares a decode.
     bool made = true;
-    for (int i = 1; i < s_thumbnails; ++i)
-        made = made && QFile::copy(first, thumbnail(folder, i));
-    return made && QFile::copy(first, avatar(folder)) &&
-           QFile::copy(first, iconPath(folder, hugeIcon())) && makeFifo(fifo(folder)) &&
-           makeFifo(iconPath(folder, fifoIcon()));
+    for (int side : sides) {
+        const QString first = thumbnail(folder, side, 0);
+        made = made && FlatPng::write(first, side, qRgb(70, 130, 180));
+        // Copies: no cache keyed by the path spares a decode.
+        for (int i = 1; i < s_thumbnails; ++i)
+            made = made && QFile::copy(first, thumbnail(folder, side, i));
+        made = made && QFile::copy(first, avatar(folder, side)) &&
+               QFile::copy(first, iconPath(folder, icon(side)));
+    }
+    return made && makeFifo(fifo(folder)) && makeFifo(iconPath(folder, fifoIcon()));
 }
 
-QString thumbnail(const QString &folder, int index)
+QString thumbnail(const QString &folder, int side, int index)
 {
-    return QDir(folder).filePath(QStringLiteral("huge-%1.png").arg(index));
+    return QDir(folder).filePath(QStringLiteral("photo-%1-%2.png").arg(side).arg(index));
 }
 
-QString avatar(const QString &folder)
+QString avatar(const QString &folder, int side)
 {
-    return QDir(folder).filePath(QStringLiteral("avatar.png"));
+    return QDir(folder).filePath(QStringLiteral("avatar-%1.png").arg(side));
 }
 
 QString fifo(const QString &folder)
@@ -61,9 +62,9 @@ QString iconFolder(const QString &folder)
     return QDir(folder).filePath(QStringLiteral("icons"));
 }
 
-QString hugeIcon()
+QString icon(int side)
 {
-    return QStringLiteral("huge-service");
+    return QStringLiteral("service-%1").arg(side);
 }
 
 QString fifoIcon()
