@@ -1,6 +1,7 @@
 #include "socialcontactengine.h"
 
 #include "socialcontactfields.h"
+#include "socialcontactslogging.h"
 #include "socialpersoncontact.h"
 
 #include <socialdatastore.h>
@@ -167,6 +168,8 @@ bool SocialContactEngine::startRequest(QContactAbstractRequest *request)
     case QContactAbstractRequest::ContactFetchByIdRequest:
         break;
     default:
+        qCWarning(lcSocialContacts)
+            << "Will not run request" << request->type() << "on the read-only social contacts";
         return false;
     }
 

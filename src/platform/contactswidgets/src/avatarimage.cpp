@@ -1,4 +1,5 @@
 #include "avatarimage_p.h"
+#include "contactswidgetslogging_p.h"
 
 #include <imageguard.h>
 
@@ -26,7 +27,8 @@ QImage decode(const QString &path, const QSize &size)
     const QImage image = ImageGuard::readBounded(path, ImageGuard::devicePixels(size),
                                                  ImageGuard::Scaling::CropToFill, &why);
     if (image.isNull()) {
-        qWarning() << "Cannot read the avatar picture" << path << qUtf8Printable(why);
+        qCWarning(lcContactsWidgets)
+            << "Cannot read the avatar picture" << path << qUtf8Printable(why);
     }
     return image;
 }

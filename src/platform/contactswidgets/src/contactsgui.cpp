@@ -1,5 +1,6 @@
 #include "contactsgui.h"
 #include "contactcard_p.h"
+#include "contactswidgetslogging_p.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -55,16 +56,18 @@ qreal prepareScene(QGraphicsScene *scene)
 bool ContactsGui::openContactCard(const QContact &contact)
 {
     if (contact.isEmpty()) {
-        qWarning() << Q_FUNC_INFO << "Will not open a card for an empty contact";
+        qCWarning(lcContactsWidgets) << Q_FUNC_INFO << "Will not open a card for an empty contact";
         return false;
     }
     if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
-        qWarning() << Q_FUNC_INFO << "A QApplication is needed to show a contact card";
+        qCWarning(lcContactsWidgets)
+            << Q_FUNC_INFO << "A QApplication is needed to show a contact card";
         return false;
     }
     QGraphicsView *view = hostView();
     if (!view) {
-        qWarning() << Q_FUNC_INFO << "No window with a graphics scene to show the contact card on";
+        qCWarning(lcContactsWidgets)
+            << Q_FUNC_INFO << "No window with a graphics scene to show the contact card on";
         return false;
     }
     QGraphicsScene *scene = view->scene();

@@ -1,4 +1,5 @@
 #include "contentaction.h"
+#include "contentactionlogging_p.h"
 
 #include <QDebug>
 #include <QDesktopServices>
@@ -58,11 +59,11 @@ QUrl Action::url() const
 void Action::trigger() const
 {
     if (!isValid()) {
-        qWarning() << Q_FUNC_INFO << "Will not open an invalid URI" << m_source;
+        qCWarning(lcContentAction) << Q_FUNC_INFO << "Will not open an invalid URI" << m_source;
         return;
     }
     if (!QDesktopServices::openUrl(m_url)) {
-        qWarning() << Q_FUNC_INFO << "No handler could open" << m_url.toString();
+        qCWarning(lcContentAction) << Q_FUNC_INFO << "No handler could open" << m_url.toString();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "socialaccountscope_p.h"
 #include "socialdatasetparser_p.h"
+#include "socialproviderlogging_p.h"
 #include "socialprovidermanager.h"
 
 #include <QDateTime>
@@ -23,7 +24,7 @@ SocialDataStore::SocialDataStore(SocialProviderManager *manager) : m_manager(man
 bool SocialDataStore::loadFile(const QString &path)
 {
     const auto refuse = [&path](const QString &problem) {
-        qWarning().noquote()
+        qCWarning(lcSocialProvider).noquote()
             << QStringLiteral("Refusing data set file \"%1\": %2").arg(path, problem);
         return false;
     };
@@ -53,7 +54,8 @@ bool SocialDataStore::loadJson(const QByteArray &json, const QString &baseDir, Q
 {
     QString problem;
     if (!replaceWithJson(json, baseDir, &problem)) {
-        qWarning().noquote() << QStringLiteral("Refusing data set: %1").arg(problem);
+        qCWarning(lcSocialProvider).noquote()
+            << QStringLiteral("Refusing data set: %1").arg(problem);
         if (error)
             *error = problem;
         return false;
@@ -128,11 +130,11 @@ bool SocialDataStore::isOffline() const
 void SocialDataStore::addService(const SocialService &service)
 {
     if (service.id().isEmpty()) {
-        qWarning() << "Will not add a service without id";
+        qCWarning(lcSocialProvider) << "Will not add a service without id";
         return;
     }
     if (!this->service(service.id()).isEmpty()) {
-        qWarning() << "Will not add service" << service.id() << "twice";
+        qCWarning(lcSocialProvider) << "Will not add service" << service.id() << "twice";
         return;
     }
     m_services.append(service);
@@ -155,11 +157,11 @@ SocialService SocialDataStore::service(const QString &id) const
 void SocialDataStore::addAccount(const SocialServiceAccount &account)
 {
     if (account.id().isEmpty()) {
-        qWarning() << "Will not add an account without id";
+        qCWarning(lcSocialProvider) << "Will not add an account without id";
         return;
     }
     if (hasAccount(account.id())) {
-        qWarning() << "Will not add account" << account.id() << "twice";
+        qCWarning(lcSocialProvider) << "Will not add account" << account.id() << "twice";
         return;
     }
     m_accounts.append(account);
@@ -172,7 +174,7 @@ void SocialDataStore::changeAccount(const SocialServiceAccount &account)
         std::find_if(m_accounts.begin(), m_accounts.end(),
                      [&](const SocialServiceAccount &a) { return a.id() == account.id(); });
     if (account.id().isEmpty() || it == m_accounts.end()) {
-        qWarning() << "Will not change unknown account" << account.id();
+        qCWarning(lcSocialProvider) << "Will not change unknown account" << account.id();
         return;
     }
     *it = account;
@@ -182,7 +184,7 @@ void SocialDataStore::changeAccount(const SocialServiceAccount &account)
 void SocialDataStore::removeAccount(const QString &accountId)
 {
     if (accountId.isEmpty() || !hasAccount(accountId)) {
-        qWarning() << "Will not remove unknown account" << accountId;
+        qCWarning(lcSocialProvider) << "Will not remove unknown account" << accountId;
         return;
     }
     m_accounts.erase(std::remove_if(m_accounts.begin(), m_accounts.end(),
@@ -329,8 +331,8 @@ void SocialDataStore::setLikers(const QString &accountId, const QString &activit
 {
     const auto it = m_activities.find(Key(accountId, activityId));
     if (it == m_activities.end()) {
-        qWarning() << "Will not set likers of unknown activity" << activityId << "of account"
-                   << accountId;
+        qCWarning(lcSocialProvider)
+            << "Will not set likers of unknown activity" << activityId << "of account" << accountId;
         return;
     }
     QStringList likers = personIds;
@@ -352,8 +354,9 @@ bool SocialDataStore::hasAccount(const QString &accountId) const
 bool SocialDataStore::acceptsRecord(const SocialGenericData &record, const char *kind) const
 {
     if (record.id().isEmpty() || record.parentAccount().isEmpty()) {
-        qWarning() << "Will not store" << kind << "without id or account:" << record.id()
-                   << record.parentAccount();
+        qCWarning(lcSocialProvider)
+            << "Will not store" << kind << "without id or account:" << record.id()
+            << record.parentAccount();
         return false;
     }
     return true;

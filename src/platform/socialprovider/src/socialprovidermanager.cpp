@@ -3,6 +3,7 @@
 #include "socialdatarequest.h"
 #include "socialdatastore.h"
 #include "socialmetatypes_p.h"
+#include "socialproviderlogging_p.h"
 
 #include <QDebug>
 #include <QMetaObject>
@@ -56,11 +57,11 @@ void SocialProviderManager::performRequest(SocialDataRequest *request,
                                            const QList<SocialServiceAccount> &accounts)
 {
     if (!request) {
-        qWarning() << "Will not perform a null request";
+        qCWarning(lcSocialProvider) << "Will not perform a null request";
         return;
     }
     if (request->m_started) {
-        qWarning() << "Will not perform a request twice:" << request;
+        qCWarning(lcSocialProvider) << "Will not perform a request twice:" << request;
         return;
     }
     request->m_started = true;

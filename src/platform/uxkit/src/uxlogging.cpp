@@ -1,6 +1,6 @@
 #include "uxlogging_p.h"
 
-Q_LOGGING_CATEGORY(lcUxLayout, "uxkit.layout")
-Q_LOGGING_CATEGORY(lcUxTheme, "uxkit.theme")
-Q_LOGGING_CATEGORY(lcUxLocale, "uxkit.locale")
-Q_LOGGING_CATEGORY(lcUxWidgets, "uxkit.widgets")
+Q_LOGGING_CATEGORY(lcUxLayout, "uxkit.layout", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcUxTheme, "uxkit.theme", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcUxLocale, "uxkit.locale", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcUxWidgets, "uxkit.widgets", QtWarningMsg)

@@ -1,0 +1,3 @@
+#include "contactswidgetslogging_p.h"
+
+Q_LOGGING_CATEGORY(lcContactsWidgets, "contactswidgets", QtWarningMsg)

@@ -1,0 +1,3 @@
+#include "contentactionlogging_p.h"
+
+Q_LOGGING_CATEGORY(lcContentAction, "contentaction", QtWarningMsg)

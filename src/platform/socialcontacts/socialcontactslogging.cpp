@@ -1,0 +1,3 @@
+#include "socialcontactslogging.h"
+
+Q_LOGGING_CATEGORY(lcSocialContacts, "socialcontacts", QtWarningMsg)

@@ -1,0 +1,3 @@
+#include "socialproviderlogging_p.h"
+
+Q_LOGGING_CATEGORY(lcSocialProvider, "socialprovider", QtWarningMsg)
