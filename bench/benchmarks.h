@@ -18,7 +18,8 @@ void memoryPerBubble(const BenchOptions &options, BenchData *data, BenchTable *t
 void startup(const BenchOptions &options, BenchTable *table);
 // The longest user-interface-thread block per hostile case, printed line by
 // line; the cases whose names contain one of the selected parts (all when
-// none is given). Returns the exit code.
+// none is given). Returns the exit code: 1 when a case failed, or,
+// without --quick, missed the goal.
 int worst(const BenchOptions &options, const QStringList &selected);
 
 // The parts that run in a child process of the benchmark: they print their

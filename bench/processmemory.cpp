@@ -7,13 +7,28 @@
 
 namespace ProcessMemory {
 
-qint64 residentBytes()
+namespace {
+
+// Field number index of /proc/self/statm, in bytes; -1 when unreadable.
+qint64 statmBytes(int index)
 {
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly))
         return -1;
     const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields.at(1).toLongLong() * sysconf(_SC_PAGESIZE) : -1;
+    return fields.size() > index ? fields.at(index).toLongLong() * sysconf(_SC_PAGESIZE) : -1;
+}
+
+} // namespace
+
+qint64 residentBytes()
+{
+    return statmBytes(1);
+}
+
+qint64 mappedBytes()
+{
+    return statmBytes(0);
 }
 
 qint64 heapInUseBytes()

@@ -8,6 +8,8 @@ namespace ProcessMemory {
 
 // Resident set size in bytes (from /proc/self/statm).
 qint64 residentBytes();
+// Address space mapped, in bytes (same source).
+qint64 mappedBytes();
 // Bytes handed out by malloc and not freed (mallinfo2).
 qint64 heapInUseBytes();
 // Gives the allocator's free memory back to the system, so that the
