@@ -1,6 +1,7 @@
 #include "avatarwidget.h"
 #include "contactsgui.h"
 #include "hostileimages.h"
+#include "logcatcher.h"
 
 #include <imageguard.h>
 
@@ -22,11 +23,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+#include <vector>
+
 using namespace QtContacts;
 
 static const char s_emptyCardWarning[] =
     "static bool ContactsGui::openContactCard(const QtContacts::QContact&) Will not open a card "
     "for an empty contact";
+static const char s_unreadable[] = "Cannot read the avatar picture";
 static const char s_noWindowWarning[] =
     "static bool ContactsGui::openContactCard(const QtContacts::QContact&) No window with a "
     "graphics scene to show the contact card on";
@@ -97,6 +102,14 @@ QImage letters(const QImage &image)
     return mask;
 }
 
+// The picture the avatar shows once it has arrived; null if none does.
+QPixmap arrivedPicture(AvatarWidget *avatar)
+{
+    return QTest::qWaitFor([avatar] { return !avatar->avatarPixmap().isNull(); })
+               ? avatar->avatarPixmap()
+               : QPixmap();
+}
+
 QList<QGraphicsObject *> cards(QGraphicsScene *scene)
 {
     QList<QGraphicsObject *> found;
@@ -130,6 +143,19 @@ protected:
     QSizeF sizeHint(Qt::SizeHint, const QSizeF &) const override { return QSizeF(100, 100); }
 };
 
+// Tells whether its last paint showed the picture.
+class PaintedAvatar : public AvatarWidget
+{
+public:
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override
+    {
+        AvatarWidget::paint(painter, option, widget);
+        m_paintedPicture = !avatarPixmap().isNull();
+    }
+
+    bool m_paintedPicture = false;
+};
+
 class TestContactsWidgets : public QObject
 {
     Q_OBJECT
@@ -138,6 +164,7 @@ private slots:
     void initTestCase();
 
     void avatarShowsPicture();
+    void avatarPictureArrivesLater();
     void avatarShowsInitials();
     void avatarFallsBackOnUnreadablePicture();
     void avatarRefusesHostilePicture_data();
@@ -145,6 +172,7 @@ private slots:
     void avatarDecodesAtWidgetSize();
     void avatarKeepsDecodedPicture();
     void avatarsShareOneDecodedPicture();
+    void avatarDeletedBeforeItsPicture();
     void avatarSizeHint();
 
     void clickedOnTap();
@@ -179,6 +207,7 @@ void TestContactsWidgets::avatarShowsPicture()
     QCOMPARE(avatar->contact().detail<QContactDisplayLabel>().label(),
              QStringLiteral("Ada Lovelace"));
 
+    QVERIFY(!arrivedPicture(avatar).isNull());
     const QImage image = render(avatar);
     QCOMPARE(image.pixel(32, 32), qRgb(255, 0, 0));
     // The picture fills the square, no initials drawn over it.
@@ -186,6 +215,36 @@ void TestContactsWidgets::avatarShowsPicture()
     QVERIFY(countPixels(image, qRgb(255, 0, 0)) > 64 * 64 * 9 / 10);
     QVERIFY(!avatar->avatarPixmap().isNull());
     delete avatar;
+}
+
+void TestContactsWidgets::avatarPictureArrivesLater()
+{
+    const QString path =
+        writeImage(m_dir, QStringLiteral("later-blue.png"), QSize(80, 80), Qt::blue);
+    AvatarWidget plain;
+    plain.resize(64, 64);
+    plain.setContact(makeContact(QStringLiteral("Ada Lovelace")));
+    const QImage initials = render(&plain);
+
+    QGraphicsScene scene;
+    QGraphicsView view(&scene);
+    auto *avatar = new PaintedAvatar;
+    avatar->resize(64, 64);
+    avatar->setContact(makeContact(QStringLiteral("Ada Lovelace"), path));
+    scene.addItem(avatar);
+
+    // The initials until the picture is decoded, then a repaint shows it.
+    QImage first(64, 64, QImage::Format_ARGB32_Premultiplied);
+    first.fill(Qt::transparent);
+    QPainter painter(&first);
+    scene.render(&painter, QRectF(first.rect()), avatar->geometry());
+    painter.end();
+    QCOMPARE(first, initials);
+    QVERIFY(!avatar->m_paintedPicture);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QTRY_VERIFY(avatar->m_paintedPicture);
+    QCOMPARE(avatar->avatarPixmap().toImage().pixel(32, 32), qRgb(0, 0, 255));
 }
 
 void TestContactsWidgets::avatarShowsInitials()
@@ -237,15 +296,28 @@ void TestContactsWidgets::avatarFallsBackOnUnreadablePicture()
     AvatarWidget *broken = new AvatarWidget;
     broken->resize(64, 64);
     broken->setContact(makeContact(QStringLiteral("Ada Lovelace"), path));
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("Cannot read the avatar picture")));
-    const QImage brokenImage = render(broken);
+    const LogCatcher log;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(s_unreadable));
+    QVERIFY(broken->avatarPixmap().isNull());
+    QTRY_COMPARE(log.count(s_unreadable), 1);
 
     AvatarWidget *plain = new AvatarWidget;
     plain->resize(64, 64);
     plain->setContact(makeContact(QStringLiteral("Ada Lovelace")));
-    QCOMPARE(brokenImage, render(plain));
+    QCOMPARE(render(broken), render(plain));
     QVERIFY(broken->avatarPixmap().isNull());
+
+    // The next picture of the contact stands in for the unreadable one.
+    const QString second =
+        writeImage(m_dir, QStringLiteral("second.png"), QSize(64, 64), Qt::green);
+    QContact twoPictures = makeContact(QStringLiteral("Ada Lovelace"), path);
+    QContactAvatar secondAvatar;
+    secondAvatar.setImageUrl(QUrl::fromLocalFile(second));
+    twoPictures.saveDetail(&secondAvatar);
+    broken->setContact(twoPictures);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(s_unreadable));
+    QCOMPARE(arrivedPicture(broken).toImage().pixel(32, 32), qRgb(0, 255, 0));
+    QCOMPARE(log.count(s_unreadable), 2);
 
     delete broken;
     delete plain;
@@ -280,10 +352,12 @@ void TestContactsWidgets::avatarRefusesHostilePicture()
     AvatarWidget *hostile = new AvatarWidget;
     hostile->resize(64, 64);
     hostile->setContact(makeContact(QStringLiteral("Ada Lovelace"), path));
+    const LogCatcher log;
     QTest::ignoreMessage(
         QtWarningMsg, QRegularExpression(QStringLiteral("Cannot read the avatar picture \"") +
                                          QRegularExpression::escape(path + "\" " + reason) + '$'));
     const QImage shown = render(hostile);
+    QTRY_COMPARE(log.count(s_unreadable), 1);
 
     // The initials stand in for the picture.
     AvatarWidget *plain = new AvatarWidget;
@@ -304,11 +378,11 @@ void TestContactsWidgets::avatarDecodesAtWidgetSize()
     AvatarWidget avatar;
     avatar.resize(64, 64);
     avatar.setContact(makeContact(QStringLiteral("Ada Lovelace"), path));
-    QCOMPARE(avatar.avatarPixmap().size(), QSize(64, 64));
+    QCOMPARE(arrivedPicture(&avatar).size(), QSize(64, 64));
 
     // A wide widget gets the centre of the picture at its own size, not a squashed whole.
     avatar.resize(100, 40);
-    QCOMPARE(avatar.avatarPixmap().size(), QSize(100, 40));
+    QTRY_COMPARE(avatar.avatarPixmap().size(), QSize(100, 40));
     QCOMPARE(avatar.avatarPixmap().toImage().pixel(50, 20), qRgb(0, 0, 255));
 }
 
@@ -321,6 +395,7 @@ void TestContactsWidgets::avatarKeepsDecodedPicture()
     AvatarWidget *avatar = new AvatarWidget;
     avatar->resize(48, 48);
     avatar->setContact(makeContact(QStringLiteral("Ada Lovelace"), path));
+    QVERIFY(!arrivedPicture(avatar).isNull());
     QCOMPARE(render(avatar).pixel(24, 24), qRgb(0, 255, 0));
 
     // Painting again must not go back to the file.
@@ -344,7 +419,7 @@ void TestContactsWidgets::avatarsShareOneDecodedPicture()
         AvatarWidget avatar;
         avatar.resize(40, 40);
         avatar.setContact(makeContact(QStringLiteral("Ada Lovelace"), path));
-        return avatar.avatarPixmap().toImage().pixel(20, 20);
+        return arrivedPicture(&avatar).toImage().pixel(20, 20);
     };
     const auto setModified = [&path](const QDateTime &time) {
         QFile file(path);
@@ -362,6 +437,57 @@ void TestContactsWidgets::avatarsShareOneDecodedPicture()
     // A changed file is read again.
     QVERIFY(setModified(stamp.addSecs(60)));
     QCOMPARE(shownColour(), qRgb(0, 0, 255));
+
+    // Avatars asking while the picture is being decoded wait for that decode:
+    // one copy, and one warning when it cannot be read.
+    QVERIFY(setModified(stamp.addSecs(120)));
+    const QString broken = m_dir.filePath(QStringLiteral("shared-broken.png"));
+    QVERIFY(HostileImages::make(QStringLiteral("20000 by 20000"), broken, 0));
+    const LogCatcher log;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(s_unreadable));
+    std::vector<std::unique_ptr<AvatarWidget>> avatars;
+    for (const QString &picture : {path, path, broken, broken}) {
+        avatars.push_back(std::make_unique<AvatarWidget>());
+        avatars.back()->resize(40, 40);
+        avatars.back()->setContact(makeContact(QStringLiteral("Ada Lovelace"), picture));
+        QVERIFY(avatars.back()->avatarPixmap().isNull());
+    }
+    const QPixmap first = arrivedPicture(avatars.at(0).get());
+    QVERIFY(!first.isNull());
+    QCOMPARE(arrivedPicture(avatars.at(1).get()).cacheKey(), first.cacheKey());
+    QTRY_COMPARE(log.count(s_unreadable), 1);
+    QVERIFY(avatars.at(2)->avatarPixmap().isNull() && avatars.at(3)->avatarPixmap().isNull());
+}
+
+void TestContactsWidgets::avatarDeletedBeforeItsPicture()
+{
+    const QString hostile = m_dir.filePath(QStringLiteral("deleted-hostile.png"));
+    QVERIFY(HostileImages::make(QStringLiteral("20000 by 20000"), hostile, 0));
+    const QString later = writeImage(m_dir, QStringLiteral("later.png"), QSize(80, 80), Qt::red);
+    const LogCatcher log;
+
+    // Nobody waits for the picture any more: no picture and no warning for it.
+    for (const QString &picture : {hostile, later}) {
+        auto *gone = new AvatarWidget;
+        gone->resize(50, 50);
+        gone->setContact(makeContact(QStringLiteral("Ada Lovelace"), picture));
+        QVERIFY(gone->avatarPixmap().isNull());
+        delete gone;
+    }
+    // Pictures are decoded in turn: once this one is shown, the others were dealt with.
+    AvatarWidget shown;
+    shown.resize(30, 30);
+    shown.setContact(makeContact(QStringLiteral("Ada Lovelace"), later));
+    QVERIFY(!arrivedPicture(&shown).isNull());
+    QCOMPARE(log.count(s_unreadable), 0);
+
+    // Asked for again by a living avatar, the same file is read and refused.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(s_unreadable));
+    AvatarWidget refused;
+    refused.resize(50, 50);
+    refused.setContact(makeContact(QStringLiteral("Ada Lovelace"), hostile));
+    QVERIFY(refused.avatarPixmap().isNull());
+    QTRY_COMPARE(log.count(s_unreadable), 1);
 }
 
 void TestContactsWidgets::avatarSizeHint()

@@ -12,7 +12,9 @@
 class AvatarWidgetPrivate;
 
 // A contact's picture, or the initials of its display label on a coloured
-// square when it has no readable picture. Emits clicked() on a tap.
+// square when it has no readable picture. The picture is decoded off the
+// user-interface thread: the initials are shown until it arrives. Emits
+// clicked() on a tap.
 class CONTACTSWIDGETS_EXPORT AvatarWidget : public QGraphicsWidget
 {
     Q_OBJECT
@@ -24,7 +26,8 @@ public:
     QtContacts::QContact contact() const;
 
     // The contact's picture decoded at the widget's current size; null while
-    // the initials are shown.
+    // the initials are shown. Asks for the picture when it was not asked for
+    // at this size yet, so it may arrive later.
     QPixmap avatarPixmap() const;
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,

@@ -1,13 +1,12 @@
 #include "avatarimage_p.h"
 #include "contactswidgetslogging_p.h"
 
-#include <imageguard.h>
+#include <pixmaploader.h>
 
 #include <QDateTime>
 #include <QDebug>
 #include <QFileInfo>
 #include <QHash>
-#include <QPixmapCache>
 #include <QTextBoundaryFinder>
 
 namespace AvatarImage {
@@ -21,18 +20,6 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
 }
 
-QImage decode(const QString &path, const QSize &size)
-{
-    QString why;
-    const QImage image = ImageGuard::readBounded(path, ImageGuard::devicePixels(size),
-                                                 ImageGuard::Scaling::CropToFill, &why);
-    if (image.isNull()) {
-        qCWarning(lcContactsWidgets)
-            << "Cannot read the avatar picture" << path << qUtf8Printable(why);
-    }
-    return image;
-}
-
 QString firstGrapheme(const QString &word)
 {
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, word);
@@ -42,7 +29,8 @@ QString firstGrapheme(const QString &word)
 
 } // namespace
 
-QPixmap picture(const QString &path, const QSize &size)
+QPixmap picture(const QString &path, const QSize &size, QObject *receiver,
+                const std::function<void(const QPixmap &)> &ready)
 {
     // A person has one picture for all of their bubbles.
     const QString key = QStringLiteral("avatar:%1:%2x%3:%4")
@@ -50,15 +38,12 @@ QPixmap picture(const QString &path, const QSize &size)
                             .arg(size.width())
                             .arg(size.height())
                             .arg(QFileInfo(path).lastModified().toMSecsSinceEpoch());
-    QPixmap result;
-    if (QPixmapCache::find(key, &result)) {
-        return result;
-    }
-    result = QPixmap::fromImage(decode(path, size));
-    if (!result.isNull()) {
-        QPixmapCache::insert(key, result);
-    }
-    return result;
+    const ImageGuard::PixmapRequest request{key, path, ImageGuard::devicePixels(size),
+                                            ImageGuard::Scaling::CropToFill};
+    return ImageGuard::pixmapLater(request, receiver, ready, [path](const QString &why) {
+        qCWarning(lcContactsWidgets)
+            << "Cannot read the avatar picture" << path << qUtf8Printable(why);
+    });
 }
 
 QString initials(const QString &label)

@@ -31,6 +31,8 @@ QString localPath(const QUrl &url)
 
 } // namespace
 
+AvatarWidgetPrivate::AvatarWidgetPrivate(AvatarWidget *owner) : m_owner(owner) {}
+
 void AvatarWidgetPrivate::setContact(const QContact &contact)
 {
     m_contact = contact;
@@ -47,6 +49,7 @@ void AvatarWidgetPrivate::setContact(const QContact &contact)
     }
     m_picture = QPixmap();
     m_pictureSize = QSize();
+    ++m_request;
 }
 
 QPixmap AvatarWidgetPrivate::picture(const QSize &size)
@@ -57,18 +60,36 @@ QPixmap AvatarWidgetPrivate::picture(const QSize &size)
     if (size != m_pictureSize) {
         m_pictureSize = size;
         m_picture = QPixmap();
-        for (const QString &path : qAsConst(m_picturePaths)) {
-            m_picture = AvatarImage::picture(path, size);
-            if (!m_picture.isNull()) {
-                break;
-            }
-        }
+        ++m_request;
+        requestPicture(0);
     }
     return m_picture;
 }
 
+void AvatarWidgetPrivate::requestPicture(int index)
+{
+    if (index >= m_picturePaths.size()) {
+        return;
+    }
+    const quint64 request = m_request;
+    m_picture = AvatarImage::picture(m_picturePaths.at(index), m_pictureSize, m_owner,
+                                     [this, request, index](const QPixmap &picture) {
+                                         if (request != m_request) {
+                                             return;
+                                         }
+                                         if (picture.isNull()) {
+                                             requestPicture(index + 1);
+                                         } else {
+                                             m_picture = picture;
+                                         }
+                                         if (!m_picture.isNull()) {
+                                             m_owner->update();
+                                         }
+                                     });
+}
+
 AvatarWidget::AvatarWidget(QGraphicsItem *parent)
-    : QGraphicsWidget(parent), m_d(std::make_unique<AvatarWidgetPrivate>())
+    : QGraphicsWidget(parent), m_d(std::make_unique<AvatarWidgetPrivate>(this))
 {
     setAcceptedMouseButtons(Qt::LeftButton);
 }

@@ -7,12 +7,19 @@
 #include <QSize>
 #include <QStringList>
 
+class AvatarWidget;
+
 class AvatarWidgetPrivate
 {
 public:
+    explicit AvatarWidgetPrivate(AvatarWidget *owner);
+
     void setContact(const QtContacts::QContact &contact);
-    // The picture at size, decoded once per contact and size.
+    // The picture at size, asked for once per contact and size; null until
+    // it arrives, and while the initials are shown.
     QPixmap picture(const QSize &size);
+
+    AvatarWidget *const m_owner;
 
     QtContacts::QContact m_contact;
     QString m_label;
@@ -20,8 +27,13 @@ public:
     QColor m_colour;
     QStringList m_picturePaths;
     QPixmap m_picture;
-    QSize m_pictureSize; // what m_picture was decoded for; invalid when stale
+    QSize m_pictureSize;   // what m_picture was asked for; invalid when stale
+    quint64 m_request = 0; // pictures that arrive for an earlier one are dropped
     bool m_pressed = false;
+
+private:
+    // Asks for the picture at the index, or the next readable one after it.
+    void requestPicture(int index);
 };
 
 #endif // AVATARWIDGET_P_H
