@@ -10,6 +10,8 @@ class ActivityAvatarWidget : public AvatarWidget
 public:
     explicit ActivityAvatarWidget(QGraphicsItem *parent);
 
+    static const QSizeF s_size;
+
 protected:
     QSizeF sizeHint(Qt::SizeHint which, const QSizeF &constraint = QSizeF()) const override;
 };

@@ -1,5 +1,6 @@
 #include "activitybubble.h"
 
+#include "activityavatarwidget_p.h"
 #include "activitybubble_p.h"
 #include "activitycount_p.h"
 #include "contactresolver.h"
@@ -21,6 +22,9 @@ QString countText(const SocialActivity &activity, const QString &property, const
 
 ActivityBubble::ActivityBubble() : UxBubbleItem(nullptr), m_d(new ActivityBubblePrivate(this))
 {
+    // The text is laid out once, at the width it keeps when the contact's
+    // avatar arrives.
+    setAvatarPlaceholderSize(ActivityAvatarWidget::s_size);
     addInformationWidget(m_d->m_serviceIcon);
 }
 

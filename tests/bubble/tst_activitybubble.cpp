@@ -9,6 +9,8 @@
 #include <uxlabel.h>
 #include <zevavizi.h>
 
+#include <QImage>
+#include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTextDocument>
@@ -70,6 +72,7 @@ private slots:
     void contactErrorIsLoggedForTheOwnerOnly();
     void contactFollowsTheOwnerOfTheMergedActivity();
     void avatarClickIsForwarded();
+    void avatarArrivalKeepsTheMessageLayout();
     void clearEmptiesTheBubble();
     void clearedBubbleShowsItsIconAgain();
     void clearedBubbleDeletesItsIconWhenDestroyed();
@@ -376,6 +379,33 @@ void tst_ActivityBubble::avatarClickIsForwarded()
 
     QVERIFY(QMetaObject::invokeMethod(bubble.avatar(), "clicked"));
     QCOMPARE(clicked.count(), 1);
+}
+
+void tst_ActivityBubble::avatarArrivalKeepsTheMessageLayout()
+{
+    ActivityBubble bubble;
+    bubble.resize(480, 100);
+    const QString words = QStringLiteral("a message long enough to wrap on more than one line ");
+    const quint64 before = UxBubbleItem::messageLayoutCount();
+    bubble.setActivity(activity("x1", words.repeated(6), 300, "a1", "nobody"), {});
+    const qreal height = bubble.effectiveSizeHint(Qt::PreferredSize, QSizeF(480, -1)).height();
+    QCOMPARE(UxBubbleItem::messageLayoutCount(), before + 1);
+
+    // The avatar takes the place kept for it: the text keeps its lines.
+    emit ContactResolver::instance()->contactReady(QStringLiteral("nobody"), QContact());
+    QVERIFY(bubble.avatar());
+    QCOMPARE(bubble.effectiveSizeHint(Qt::PreferredSize, QSizeF(480, -1)).height(), height);
+    QImage image(480, int(height), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    bubble.paint(&painter, nullptr);
+    painter.end();
+    QCOMPARE(UxBubbleItem::messageLayoutCount(), before + 1);
+
+    // A new text is laid out once more.
+    bubble.setActivity(activity("x1", words.repeated(5), 300, "a1", "nobody"),
+                       {SocialGenericData::Description});
+    bubble.effectiveSizeHint(Qt::PreferredSize, QSizeF(480, -1));
+    QCOMPARE(UxBubbleItem::messageLayoutCount(), before + 2);
 }
 
 void tst_ActivityBubble::clearEmptiesTheBubble()

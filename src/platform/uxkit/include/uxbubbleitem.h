@@ -51,6 +51,16 @@ public:
     QGraphicsWidget *centralWidget() const;
     void setCentralWidget(QGraphicsWidget *centralWidget);
 
+    // The place kept for an avatar while there is none (empty: none kept),
+    // so that an avatar of this size arriving later neither narrows the
+    // text nor moves anything.
+    QSizeF avatarPlaceholderSize() const;
+    void setAvatarPlaceholderSize(const QSizeF &size);
+
+    // How many times the messages of all bubbles have been laid out anew
+    // (new text, font or width) since the process started.
+    static quint64 messageLayoutCount();
+
     void addInformationWidget(QGraphicsWidget *widget);
     void removeInformationWidget(QGraphicsWidget *widget);
     QList<QGraphicsWidget *> informationWidgets() const;
@@ -88,6 +98,7 @@ private:
     void relayoutChildren();
     void adopt(QGraphicsWidget *widget);
     void release(QGraphicsWidget *widget);
+    QSizeF avatarSpace() const;
     QFont footerFont() const;
     // Where a line of the bubble's text starts: the left, or the right under
     // right-to-left.
@@ -102,6 +113,7 @@ private:
     QString m_thumbsUpString;
     QPointer<QGraphicsWidget> m_avatar;
     QPointer<QGraphicsWidget> m_centralWidget;
+    QSizeF m_avatarPlaceholderSize;
     QList<QPointer<QGraphicsWidget>> m_informationWidgets;
     QString m_pressedAnchor;
     mutable QPainterPath m_framePath;

@@ -27,6 +27,7 @@ const qreal s_footerSpacing = 12;
 const qreal s_infoSpacing = 4;
 const qreal s_defaultWidth = 360;
 
+quint64 s_messageLayouts = 0;
 
 // The avatar keeps the size it asks for, within its own bounds.
 QSizeF avatarSizeOf(const QGraphicsWidget *avatar)
@@ -66,6 +67,7 @@ struct UxBubbleItem::Geometry
 UxBubbleItem::UxBubbleItem(QGraphicsItem *parent) : UxWidget(parent), m_message(new UxTextBlock)
 {
     m_message->setFont(font());
+    m_message->setLayoutCounter(&s_messageLayouts);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
@@ -169,6 +171,24 @@ void UxBubbleItem::setCentralWidget(QGraphicsWidget *centralWidget)
     contentChanged();
 }
 
+QSizeF UxBubbleItem::avatarPlaceholderSize() const
+{
+    return m_avatarPlaceholderSize;
+}
+
+void UxBubbleItem::setAvatarPlaceholderSize(const QSizeF &size)
+{
+    if (size == m_avatarPlaceholderSize)
+        return;
+    m_avatarPlaceholderSize = size;
+    contentChanged();
+}
+
+quint64 UxBubbleItem::messageLayoutCount()
+{
+    return s_messageLayouts;
+}
+
 void UxBubbleItem::addInformationWidget(QGraphicsWidget *widget)
 {
     if (!widget || informationWidgets().contains(widget))
@@ -236,6 +256,11 @@ qreal UxBubbleItem::sideMargin()
     return s_margin;
 }
 
+QSizeF UxBubbleItem::avatarSpace() const
+{
+    return m_avatar ? avatarSizeOf(m_avatar) : m_avatarPlaceholderSize;
+}
+
 QFont UxBubbleItem::footerFont() const
 {
     QFont footer = font();
@@ -250,8 +275,9 @@ UxBubbleItem::Geometry UxBubbleItem::geometryFor(qreal width) const
 {
     Geometry geometry;
     qreal frameLeft = s_margin;
-    if (m_avatar) {
-        geometry.avatar = QRectF(QPointF(s_margin, s_margin), avatarSizeOf(m_avatar));
+    const QSizeF avatarSize = avatarSpace();
+    if (!avatarSize.isEmpty()) {
+        geometry.avatar = QRectF(QPointF(s_margin, s_margin), avatarSize);
         frameLeft += geometry.avatar.width() + s_tail;
     }
     const qreal frameWidth = std::max<qreal>(0, width - frameLeft - s_margin);
@@ -308,7 +334,7 @@ UxBubbleItem::Geometry UxBubbleItem::geometryFor(qreal width) const
     }
 
     qreal frameBottom = y + s_padding;
-    if (m_avatar)
+    if (!geometry.avatar.isEmpty())
         frameBottom = std::max(frameBottom, geometry.avatar.bottom());
     geometry.frame = QRectF(frameLeft, s_margin, frameWidth, frameBottom - s_margin);
     geometry.height = frameBottom + s_margin;
@@ -327,7 +353,8 @@ QSizeF UxBubbleItem::sizeHint(Qt::SizeHint which, const QSizeF &constraint) cons
 {
     switch (which) {
     case Qt::MinimumSize: {
-        const qreal avatar = m_avatar ? avatarSizeOf(m_avatar).width() + s_tail : 0;
+        const QSizeF avatarSize = avatarSpace();
+        const qreal avatar = avatarSize.isEmpty() ? 0 : avatarSize.width() + s_tail;
         return QSizeF(2 * s_margin + avatar + 2 * s_padding + 40, 0);
     }
     case Qt::PreferredSize: {
@@ -444,6 +471,11 @@ void UxBubbleItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QW
     painter->setPen(border);
     painter->setBrush(m_pressed ? UxPalette::pressedBase(colours) : colours.color(QPalette::Base));
     painter->drawPath(framePath(geometry));
+    if (!m_avatar && !geometry.avatar.isEmpty()) {
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(colours.color(QPalette::Midlight));
+        painter->drawRoundedRect(geometry.avatar, 4, 4);
+    }
 
     if (!geometry.name.isEmpty()) {
         painter->setFont(boldFont(font()));
@@ -469,7 +501,7 @@ QPainterPath UxBubbleItem::framePath(const Geometry &geometry) const
         return m_framePath;
     QPainterPath frame;
     frame.addRoundedRect(geometry.frame.adjusted(0.5, 0.5, -0.5, -0.5), s_radius, s_radius);
-    if (m_avatar) {
+    if (!geometry.avatar.isEmpty()) {
         // The tail points at the avatar, on whichever side it is.
         const qreal tip = geometry.avatar.top() + geometry.avatar.height() / 3;
         const bool right = geometry.avatar.left() >= geometry.frame.right();

@@ -87,6 +87,11 @@ void UxTextBlock::setFont(const QFont &font)
     m_document.setDefaultFont(font);
 }
 
+void UxTextBlock::setLayoutCounter(quint64 *counter)
+{
+    m_layoutCounter = counter;
+}
+
 void UxTextBlock::setAlignment(Qt::Alignment alignment)
 {
     forgetSizes();
@@ -109,18 +114,26 @@ void UxTextBlock::layoutTo(qreal width) const
                                            ? QTextOption::WrapAnywhere
                                            : QTextOption::WrapAtWordBoundaryOrAnywhere;
     QTextOption option = m_document.defaultTextOption();
+    bool changed = !m_laidOut;
     if (option.wrapMode() != mode) {
         option.setWrapMode(mode);
         m_document.setDefaultTextOption(option);
+        changed = true;
     }
-    if (!qFuzzyCompare(m_document.textWidth() + 1, width + 1))
+    if (!qFuzzyCompare(m_document.textWidth() + 1, width + 1)) {
         m_document.setTextWidth(width);
+        changed = true;
+    }
+    m_laidOut = true;
+    if (changed && m_layoutCounter)
+        ++*m_layoutCounter;
 }
 
 void UxTextBlock::forgetSizes()
 {
     m_sizes.clear();
     m_longestRunAdvance = -1;
+    m_laidOut = false;
 }
 
 QSizeF UxTextBlock::size(qreal width) const

@@ -29,6 +29,9 @@ public:
     bool isEmpty() const;
 
     void setFont(const QFont &font);
+    // Each time the text is laid out anew (a new text, font or width), the
+    // counter goes up by one; null counts nothing.
+    void setLayoutCounter(quint64 *counter);
     void setAlignment(Qt::Alignment alignment);
 
     // Size without wrapping, or wrapped to the width when it is >= 0.
@@ -52,6 +55,9 @@ private:
     // default font (-1 until measured): wider than the line, the text
     // breaks anywhere.
     mutable qreal m_longestRunAdvance = -1;
+    quint64 *m_layoutCounter = nullptr;
+    // Whether the document holds a layout of the current text and font.
+    mutable bool m_laidOut = false;
 };
 
 #endif // UXTEXTBLOCK_P_H
