@@ -8,6 +8,19 @@ void BenchTable::add(const QString &benchmark, const QString &measure, const QSt
     m_rows.append({benchmark, measure, value, goal, verdict});
 }
 
+bool BenchTable::add(const QString &benchmark, const QString &measure, const Figure &figure)
+{
+    const bool met = figure.comparison == QLatin1String("<") ? figure.value < figure.limit
+                                                             : figure.value <= figure.limit;
+    const QString unit =
+        figure.unit.isEmpty() ? QStringLiteral("×") : QLatin1Char(' ') + figure.unit;
+    add(benchmark, measure, QString::number(figure.value, 'f', figure.decimals) + unit,
+        QStringLiteral("%1 %2%3").arg(figure.comparison).arg(figure.limit).arg(unit),
+        met ? Met : Missed);
+    m_figures.append(qMakePair(figure, met));
+    return met;
+}
+
 void BenchTable::addNote(const QString &note)
 {
     m_notes.append(note);
@@ -31,6 +44,20 @@ QString BenchTable::toMarkdown() const
     for (const QString &note : m_notes)
         lines << QString() << note;
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString BenchTable::toTsv() const
+{
+    QString lines;
+    for (const auto &figure : m_figures) {
+        const Figure &f = figure.first;
+        lines += QStringLiteral("%1\t%2\t%3\t%4 %5\t%6\n")
+                     .arg(f.key, QString::number(f.value, 'f', f.decimals),
+                          f.unit.isEmpty() ? QStringLiteral("ratio") : f.unit, f.comparison,
+                          QString::number(f.limit),
+                          figure.second ? QStringLiteral("met") : QStringLiteral("missed"));
+    }
+    return lines;
 }
 
 int BenchTable::missedGoals() const

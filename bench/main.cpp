@@ -5,6 +5,8 @@
 //   davovadezed-bench --quick  tiny sizes, for the smoke test; numbers mean
 //                              nothing then
 //   davovadezed-bench 2 4      only the benchmarks with these numbers
+//   davovadezed-bench --tsv    the figures that have goals, one a line:
+//                              key, value, unit, goal, met or missed
 //   davovadezed-bench --worst [--quick] [PART...]
 //                              the longest user-interface-thread block per
 //                              hostile case (those whose names contain a
@@ -33,7 +35,8 @@ void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
 
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--quick] [1-5...]\n       %s --worst [--quick] [PART...]\n",
+    std::fprintf(stderr,
+                 "usage: %s [--quick] [--tsv] [1-5...]\n       %s --worst [--quick] [PART...]\n",
                  program, program);
     return 2;
 }
@@ -51,7 +54,8 @@ int main(int argc, char **argv)
         qputenv("UXKIT_TRANSLATION_PATH", DAVOVADEZED_BENCH_TRANSLATION_DIR);
     // The library's debug lines are switched off, as in a shipped
     // application: every benchmark runs without them.
-    QLoggingCategory::setFilterRules(QStringLiteral("davovadezed.debug=false\nuxkit.debug=false"));
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("davovadezed.debug=false\nuxkit.debug=false\nuxkit.*.debug=false"));
     qInstallMessageHandler(quiet);
 
     // The parts run in child processes.
@@ -87,11 +91,14 @@ int main(int argc, char **argv)
     }
 
     QList<int> selected;
+    bool tsv = false;
     for (int i = 1; i < argc; ++i) {
         bool number = false;
         const int which = QByteArray(argv[i]).toInt(&number);
         if (std::strcmp(argv[i], "--quick") == 0)
             options.quick = true;
+        else if (std::strcmp(argv[i], "--tsv") == 0)
+            tsv = true;
         else if (number && which >= 1 && which <= 5)
             selected.append(which);
         else
@@ -114,10 +121,10 @@ int main(int argc, char **argv)
     if (wanted(5))
         Benchmarks::startup(options, &table);
     table.addNote(
-        QStringLiteral("All measurements with the \"davovadezed\" and \"uxkit\" logging "
-                       "categories' debug output disabled (QLoggingCategory::"
-                       "setFilterRules(\"davovadezed.debug=false\")), offscreen platform."));
+        QStringLiteral("All measurements with the debug output of the \"davovadezed\" logging "
+                       "category and of every toolkit category (\"uxkit\", \"uxkit.*\") "
+                       "disabled, offscreen platform."));
 
-    std::fputs(qPrintable(table.toMarkdown()), stdout);
+    std::fputs(qPrintable(tsv ? table.toTsv() : table.toMarkdown()), stdout);
     return options.quick || table.missedGoals() == 0 ? 0 : 1;
 }

@@ -71,8 +71,8 @@ void memoryPerBubble(const BenchOptions &options, BenchData *data, BenchTable *t
     const double residentPerBubble = (shown.resident - before.resident) / kb / count;
     const QString what = QStringLiteral("%1 bubbles, 4 thumbnails each").arg(count);
     table->add(name, QStringLiteral("heap per bubble (mallinfo2), %1").arg(what),
-               QStringLiteral("%1 KB").arg(heapPerBubble, 0, 'f', 1), QStringLiteral("< 200 KB"),
-               heapPerBubble < 200 ? BenchTable::Met : BenchTable::Missed);
+               {QStringLiteral("memory.per_bubble_kb"), heapPerBubble, QStringLiteral("KB"), 1,
+                QStringLiteral("<"), 100});
     table->add(name, QStringLiteral("RSS per bubble"),
                QStringLiteral("%1 KB").arg(residentPerBubble, 0, 'f', 1),
                QStringLiteral("< 200 KB"),

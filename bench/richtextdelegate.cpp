@@ -10,6 +10,7 @@ namespace {
 const int s_margin = 8;
 const int s_avatar = 100;
 const QSize s_thumbnail(96, 54);
+const int s_rememberedSizes = 1000;
 
 int textLeft()
 {
@@ -63,6 +64,12 @@ void RichTextDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
 
 QSize RichTextDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
+    const QString key = index.data(SizeKeyRole).toString();
+    if (!key.isEmpty()) {
+        const auto known = m_sizes.constFind(key);
+        if (known != m_sizes.constEnd())
+            return *known;
+    }
     const int width = m_width;
     QTextDocument document;
     layOut(&document, index.data(Qt::DisplayRole).toString(), width - textLeft() - s_margin,
@@ -70,5 +77,12 @@ QSize RichTextDelegate::sizeHint(const QStyleOptionViewItem &option, const QMode
     int height = int(document.size().height()) + s_margin / 2 + option.fontMetrics.height();
     if (!index.data(ThumbnailsRole).toList().isEmpty())
         height += s_thumbnail.height() + s_margin / 2;
-    return QSize(width, qMax(height, s_avatar) + 2 * s_margin);
+    const QSize size(width, qMax(height, s_avatar) + 2 * s_margin);
+    if (!key.isEmpty()) {
+        // Rows that left the list are forgotten now and then.
+        if (m_sizes.size() > s_rememberedSizes)
+            m_sizes.clear();
+        m_sizes.insert(key, size);
+    }
+    return size;
 }

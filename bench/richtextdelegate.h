@@ -1,6 +1,7 @@
 #ifndef RICHTEXTDELEGATE_H
 #define RICHTEXTDELEGATE_H
 
+#include <QHash>
 #include <QStyledItemDelegate>
 
 // The usual way to show rich-text posts in a list view, for comparison with
@@ -10,8 +11,9 @@ class RichTextDelegate : public QStyledItemDelegate
 {
 public:
     // Item roles beside the display role (the message's HTML) and the
-    // decoration role (the avatar).
-    enum Role { ThumbnailsRole = Qt::UserRole, FooterRole };
+    // decoration role (the avatar). A row with a size key has its size
+    // measured once; its message must not change.
+    enum Role { ThumbnailsRole = Qt::UserRole, FooterRole, SizeKeyRole };
 
     // Items are as wide as the view's viewport.
     RichTextDelegate(int width, QObject *parent);
@@ -22,6 +24,7 @@ public:
 
 private:
     int m_width;
+    mutable QHash<QString, QSize> m_sizes;
 };
 
 #endif // RICHTEXTDELEGATE_H

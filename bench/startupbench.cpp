@@ -9,6 +9,7 @@
 
 #include <activitieswidget.h>
 #include <uxapplication.h>
+#include <uxbubbleitem.h>
 
 #include <QElapsedTimer>
 #include <QGraphicsScene>
@@ -48,6 +49,7 @@ void startupChild(qint64 launchedNs)
         activities.append(
             data.activity(QStringLiteral("s%1").arg(i), BenchData::baseTime().addSecs(60 * i)));
 
+    const quint64 layouts = UxBubbleItem::messageLayoutCount();
     timer.restart();
     QGraphicsScene scene;
     auto *feed = new ActivitiesWidget(100u);
@@ -55,7 +57,9 @@ void startupChild(qint64 launchedNs)
     feed->pushActivities(activities);
     FeedScene::fitWidth(feed, 480);
     const double feedMs = timer.nsecsElapsed() / 1e6;
-    std::printf("%f %f %f\n", loadMs, applicationMs, feedMs);
+    const double layoutsPerBubble =
+        double(UxBubbleItem::messageLayoutCount() - layouts) / activities.size();
+    std::printf("%f %f %f %f\n", loadMs, applicationMs, feedMs, layoutsPerBubble);
     delete feed;
 }
 
@@ -65,6 +69,7 @@ void startup(const BenchOptions &options, BenchTable *table)
     QVector<double> load;
     QVector<double> application;
     QVector<double> feed;
+    QVector<double> layouts;
     for (int run = 0; run < options.startupRuns(); ++run) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -77,6 +82,7 @@ void startup(const BenchOptions &options, BenchTable *table)
         load.append(times.value(0).toDouble());
         application.append(times.value(1).toDouble());
         feed.append(times.value(2).toDouble());
+        layouts.append(times.value(3).toDouble());
     }
     const QString runs = QStringLiteral("median of %1 processes").arg(options.startupRuns());
     table->add(
@@ -91,7 +97,11 @@ void startup(const BenchOptions &options, BenchTable *table)
     for (int i = 0; i < load.size(); ++i)
         total.append(load.at(i) + application.at(i) + feed.at(i));
     table->add(name, QStringLiteral("launch to first feed"),
-               QStringLiteral("%1 ms").arg(Samples::median(total), 0, 'f', 1));
+               {QStringLiteral("startup.first_feed_ms"), Samples::median(total),
+                QStringLiteral("ms"), 1, QStringLiteral("<"), 30});
+    table->add(name, QStringLiteral("message layouts per bubble of the first feed"),
+               {QStringLiteral("layout.per_bubble.startup"), Samples::median(layouts),
+                QStringLiteral("layouts"), 2, QStringLiteral("≤"), 1.5});
 }
 
 } // namespace Benchmarks
