@@ -52,12 +52,14 @@ void ThumbnailLoader::load(AttachmentImageWidget *thumbnail)
 
     const QString path = thumbnail->imagePath();
     const QSize box = ImageGuard::devicePixels(s_shownSize);
-    m_pool.start([this, ticket, path, box, wanted] {
+    const qreal ratio = ImageGuard::devicePixelRatio();
+    m_pool.start([this, ticket, path, box, ratio, wanted] {
         if (!*wanted)
             return;
         QString why;
-        const QImage image =
-            ImageGuard::readBounded(path, box, ImageGuard::Scaling::ShrinkToFit, &why);
+        QImage image = ImageGuard::readBounded(path, box, ImageGuard::Scaling::ShrinkToFit, &why);
+        // Decoded at device pixels, drawn at the thumbnail's own size.
+        image.setDevicePixelRatio(ratio);
         QMetaObject::invokeMethod(
             this, [this, ticket, path, image, why] { deliver(ticket, path, image, why); },
             Qt::QueuedConnection);

@@ -189,13 +189,18 @@ bool isImageByContent(const QString &path)
     return file && QImageReader(file.get()).canRead();
 }
 
+qreal devicePixelRatio()
+{
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance())
+               ? qGuiApp->devicePixelRatio()
+               : 1.0;
+}
+
 QSize devicePixels(const QSize &shown)
 {
     if (!shown.isValid())
         return shown;
-    const qreal ratio = qobject_cast<QGuiApplication *>(QCoreApplication::instance())
-                            ? qGuiApp->devicePixelRatio()
-                            : 1.0;
+    const qreal ratio = devicePixelRatio();
     return QSize(qCeil(shown.width() * ratio), qCeil(shown.height() * ratio));
 }
 

@@ -43,8 +43,13 @@ QImage readBounded(const QString &path, const QSize &deviceBox, Scaling scaling,
 // known format, whatever its name says.
 bool isImageByContent(const QString &path);
 
-// The size shown times the application's device pixel ratio. Call it on the
+// The application's device pixel ratio, 1 without a GUI application: a
+// pixmap decoded at devicePixels() is drawn at it. Call it on the
 // user-interface thread.
+qreal devicePixelRatio();
+
+// The size shown times devicePixelRatio(). Call it on the user-interface
+// thread.
 QSize devicePixels(const QSize &shown);
 
 } // namespace ImageGuard

@@ -12,7 +12,14 @@ void UxImageWidget::setImage(const QString &id, const QSize &size)
         return;
     m_id = id;
     m_size = size;
-    m_pixmap = UxTheme::pixmap(id, size);
+    // Shown once decoded, unless another image was asked for meanwhile.
+    m_pixmap = UxTheme::pixmap(id, size, this, [this, id, size](const QPixmap &pixmap) {
+        if (id != m_id || size != m_size)
+            return;
+        m_pixmap = pixmap;
+        updateGeometry();
+        update();
+    });
     updateGeometry();
     update();
 }
@@ -64,7 +71,9 @@ QSizeF UxImageWidget::sizeHint(Qt::SizeHint which, const QSizeF &constraint) con
     case Qt::PreferredSize:
         if (m_size.isValid())
             return m_size;
-        return m_pixmap.isNull() ? QSizeF(0, 0) : QSizeF(m_pixmap.size());
+        // A pixmap made for a high-density screen is shown at its logical size.
+        return m_pixmap.isNull() ? QSizeF(0, 0)
+                                 : QSizeF(m_pixmap.size()) / m_pixmap.devicePixelRatio();
     default:
         return UxWidget::sizeHint(which, constraint);
     }
