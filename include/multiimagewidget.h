@@ -45,9 +45,24 @@ public:
      */
     void setInfoText(const QString &text);
 
+    /**
+     * Places the row and the info text. A row too wide for the width given
+     * shrinks its thumbnails alike, down to a quarter of their size, so that
+     * the info text keeps the size of the text around it.
+     */
+    void setGeometry(const QRectF &rect) override;
+
 signals:
     /** Emitted when a thumbnail is tapped, with the path it was added with. */
     void clicked(const QString &imagePath);
+
+protected:
+    /**
+     * The size of the row and the info text. Its minimum width has the
+     * thumbnails at their smallest; its preferred height at a given width
+     * has them shrunk to that width.
+     */
+    QSizeF sizeHint(Qt::SizeHint which, const QSizeF &constraint = QSizeF()) const override;
 
 private:
     Q_DISABLE_COPY(MultiImageWidget)

@@ -13,6 +13,16 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
+namespace {
+
+const QSizeF s_thumbnailSize(96, 54);
+// Below a quarter the bubble rather scales the whole attachment down.
+const qreal s_smallestScale = 0.25;
+
+} // namespace
+
 MultiImageWidgetPrivate::MultiImageWidgetPrivate(unsigned int maxImages, MultiImageWidget *owner)
     : QObject(owner), m_maxImages(maxImages), m_owner(owner), m_infoLabel(new UxLabel),
       m_mainLayout(new UxLayout(owner)),
@@ -42,6 +52,32 @@ bool MultiImageWidgetPrivate::accepts(const QString &imagePath)
     return true;
 }
 
+QSizeF MultiImageWidgetPrivate::rowSize(qreal rowWidth) const
+{
+    const int count = m_imagesPolicy->count();
+    if (count == 0)
+        return QSizeF(0, 0);
+    const qreal scale =
+        rowWidth < 0 ? 1
+                     : qBound(s_smallestScale, rowWidth / (count * s_thumbnailSize.width()), 1.0);
+    return QSizeF(count * s_thumbnailSize.width() * scale, s_thumbnailSize.height() * scale);
+}
+
+void MultiImageWidgetPrivate::fitThumbnails(qreal rowWidth)
+{
+    const int count = m_imagesPolicy->count();
+    if (count == 0)
+        return;
+    const QSizeF row = rowSize(rowWidth);
+    const QSizeF thumbnail(row.width() / count, row.height());
+    for (int i = 0; i < count; ++i) {
+        QGraphicsLayoutItem *item = m_imagesPolicy->itemAt(i);
+        item->setMinimumSize(thumbnail);
+        item->setPreferredSize(thumbnail);
+        item->setMaximumSize(thumbnail);
+    }
+}
+
 MultiImageWidget::MultiImageWidget(unsigned int maxImages, QGraphicsItem *parent)
     : UxWidget(parent), m_d(new MultiImageWidgetPrivate(maxImages, this))
 {
@@ -66,6 +102,7 @@ void MultiImageWidget::appendImage(const QString &imagePath)
     m_d->m_imagesPolicy->addItem(image);
     connect(image, &AttachmentImageWidget::clicked, this, &MultiImageWidget::clicked);
     ThumbnailLoader::instance()->load(image);
+    m_d->fitThumbnails(size().width() > 0 ? size().width() : -1);
 }
 
 void MultiImageWidget::setInfoText(const QString &text)
@@ -73,4 +110,26 @@ void MultiImageWidget::setInfoText(const QString &text)
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << text;
     m_d->m_infoLabel->setVisible(!text.isEmpty());
     m_d->m_infoLabel->setText(text);
+}
+
+void MultiImageWidget::setGeometry(const QRectF &rect)
+{
+    // The thumbnails get their size before the layout places them.
+    m_d->fitThumbnails(rect.width());
+    UxWidget::setGeometry(rect);
+}
+
+QSizeF MultiImageWidget::sizeHint(Qt::SizeHint which, const QSizeF &constraint) const
+{
+    if (which != Qt::MinimumSize && which != Qt::PreferredSize)
+        return UxWidget::sizeHint(which, constraint);
+    // Both layouts have no margins and no spacing.
+    const QSizeF row = m_d->rowSize(which == Qt::MinimumSize ? 0 : constraint.width());
+    QSizeF info(0, 0);
+    if (m_d->m_infoLabel->isVisibleTo(this))
+        info = m_d->m_infoLabel->effectiveSizeHint(which, QSizeF(constraint.width(), -1));
+    const qreal width = which == Qt::PreferredSize && constraint.width() >= 0
+                            ? constraint.width()
+                            : std::max(row.width(), info.width());
+    return QSizeF(width, row.height() + info.height());
 }

@@ -2,6 +2,7 @@
 #define MULTIIMAGEWIDGET_P_H
 
 #include <QObject>
+#include <QSizeF>
 
 class MultiImageWidget;
 class UxLabel;
@@ -17,6 +18,11 @@ public:
     // Whether the picture at imagePath may be shown, a warning when not:
     // only existing regular files whose header fits the budgets are.
     static bool accepts(const QString &imagePath);
+
+    // The size of the row of thumbnails at rowWidth, -1 for their own size.
+    QSizeF rowSize(qreal rowWidth) const;
+    // Gives every thumbnail its size in a row of rowWidth.
+    void fitThumbnails(qreal rowWidth);
 
     const unsigned int m_maxImages;
     MultiImageWidget *const m_owner;

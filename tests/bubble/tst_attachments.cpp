@@ -154,6 +154,8 @@ private slots:
     void bubbleDeletedBeforeItsPicturesArrive();
     void infoTextFollowsTheTitle();
     void oldestThumbnailIsDeletedAtOnce();
+    void thumbnailsShrinkAndTheCaptionDoesNot_data();
+    void thumbnailsShrinkAndTheCaptionDoesNot();
     void largeImageIsDecodedSmall_data();
     void largeImageIsDecodedSmall();
     void undecodableFileGivesATappableThumbnail();
@@ -364,6 +366,57 @@ void tst_Attachments::oldestThumbnailIsDeletedAtOnce()
     MultiImageWidget none(0);
     none.appendImage(a);
     QVERIFY(pathsOf(&none).isEmpty());
+}
+
+void tst_Attachments::thumbnailsShrinkAndTheCaptionDoesNot_data()
+{
+    QTest::addColumn<qreal>("bubbleWidth");
+    QTest::addColumn<qreal>("thumbnailWidth"); // 0: a quarter of the central width
+    QTest::addColumn<bool>("scaled");
+    QTest::newRow("wide") << 800.0 << 96.0 << false;
+    QTest::newRow("handset") << 480.0 << 0.0 << false;
+    QTest::newRow("narrow") << 260.0 << 0.0 << false;
+    // Thumbnails at a quarter still do not fit: the whole attachment scales.
+    QTest::newRow("too narrow") << 120.0 << 24.0 << true;
+}
+
+void tst_Attachments::thumbnailsShrinkAndTheCaptionDoesNot()
+{
+    QFETCH(qreal, bubbleWidth);
+    QFETCH(qreal, thumbnailWidth);
+    QFETCH(bool, scaled);
+    QList<Media> items;
+    for (int i = 0; i < 4; ++i)
+        items.append(media(writeImage(QStringLiteral("row%1.png").arg(i), QSize(160, 90))));
+    ActivityBubble bubble;
+    bubble.setActivity(photos(items, QStringLiteral("Holiday")), {});
+    bubble.resize(bubbleWidth,
+                  bubble.effectiveSizeHint(Qt::PreferredSize, QSizeF(bubbleWidth, -1)).height());
+    QCoreApplication::sendPostedEvents();
+
+    QGraphicsWidget *central = bubble.centralWidget();
+    UxLabel *info = infoLabelOf(central);
+    QVERIFY(info);
+    QCOMPARE(central->scale() < 1, scaled);
+    const QRectF shownInfo = info->mapRectToItem(&bubble, info->rect());
+    if (!scaled) {
+        QCOMPARE(info->font(), bubble.font());
+        QCOMPARE(shownInfo.height(), QFontMetricsF(bubble.font()).height());
+        if (thumbnailWidth == 0)
+            thumbnailWidth = central->size().width() / 4;
+    }
+    QVERIFY(shownInfo.right() <= bubble.size().width());
+
+    const QList<AttachmentImageWidget *> thumbnails = thumbnailsOf(central);
+    QCOMPARE(thumbnails.size(), 4);
+    for (int i = 0; i < thumbnails.size(); ++i) {
+        const QRectF shown = thumbnails.at(i)->geometry();
+        QCOMPARE(shown.size(), QSizeF(thumbnailWidth, thumbnailWidth * 54 / 96));
+        QCOMPARE(shown.left(), i * thumbnailWidth);
+    }
+    // The caption sits right under the row, and the bubble ends below it.
+    QCOMPARE(info->geometry().top(), thumbnails.first()->geometry().bottom());
+    QVERIFY(central->mapRectToItem(&bubble, central->rect()).bottom() <= bubble.size().height());
 }
 
 void tst_Attachments::largeImageIsDecodedSmall_data()
