@@ -3,6 +3,7 @@
 
 #include "davovadezed_global.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -57,6 +58,13 @@ public:
     /** Fires once a minute while running; owned like dayTimer(). */
     QTimer *minuteTimer() const;
 
+    /**
+     * The moment of the latest tick of any of the three timers, read once
+     * before the tick reaches its listeners, so that every bubble refreshed
+     * by one tick counts from the same moment. Null before the first tick.
+     */
+    QDateTime tickTime() const;
+
 public slots:
     /** Starts the timers that are stopped; a running one keeps its phase. */
     void start();
@@ -71,6 +79,7 @@ private:
     QTimer *m_hourTimer;
     QTimer *m_minuteTimer;
     QPointer<UxApplicationWindow> m_window;
+    QDateTime m_tickTime;
     QMetaObject::Connection m_windowGone;
 };
 

@@ -29,6 +29,7 @@ public:
     void setAttachment(const SocialActivityAttachment &attachment);
 
     static QString timeAgo(const QDateTime &dateTime);
+    static QString timeAgo(const QDateTime &dateTime, const QDateTime &now);
     static QString convertToHtml(const QString &text);
     // The description as far as the bubble shows it: at most
     // s_maxMessageLength characters, the last of a longer one "…".

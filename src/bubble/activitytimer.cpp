@@ -34,6 +34,10 @@ ActivityTimer::ActivityTimer(QObject *parent)
       m_minuteTimer(new QTimer(this))
 {
     qCDebug(lcDavovadezed) << Q_FUNC_INFO;
+    // Connected before any bubble listens, so it runs first on every tick.
+    for (QTimer *timer : {m_dayTimer, m_hourTimer, m_minuteTimer})
+        connect(timer, &QTimer::timeout, this,
+                [this] { m_tickTime = QDateTime::currentDateTime(); });
     setApplicationWindow(UxApplication::activeApplicationWindow());
 }
 
@@ -86,6 +90,11 @@ QTimer *ActivityTimer::hourTimer() const
 QTimer *ActivityTimer::minuteTimer() const
 {
     return m_minuteTimer;
+}
+
+QDateTime ActivityTimer::tickTime() const
+{
+    return m_tickTime;
 }
 
 void ActivityTimer::start()

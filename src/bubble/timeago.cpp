@@ -31,8 +31,12 @@ QString fill(const QString &text, const QString &value)
 
 QString ActivityBubblePrivate::timeAgo(const QDateTime &dateTime)
 {
+    return timeAgo(dateTime, QDateTime::currentDateTime());
+}
+
+QString ActivityBubblePrivate::timeAgo(const QDateTime &dateTime, const QDateTime &now)
+{
     const UxLocale locale;
-    const QDateTime now = QDateTime::currentDateTime();
     const qint64 seconds = dateTime.secsTo(now);
 
     if (seconds < 2 * s_minute)
@@ -75,10 +79,17 @@ void ActivityBubblePrivate::onActivityTimer()
         m_owner->setTimeStamp(QString());
         return;
     }
-    m_owner->setTimeStamp(timeAgo(start));
-
-    const qint64 age = start.secsTo(QDateTime::currentDateTime());
+    // A tick counts from its own moment, the same for every bubble it
+    // reaches; the clock is read once either way.
     ActivityTimer *timer = ActivityTimer::instance();
+    const QObject *from = sender();
+    const bool ticked = from && (from == timer->minuteTimer() || from == timer->hourTimer() ||
+                                 from == timer->dayTimer());
+    const QDateTime now =
+        ticked && timer->tickTime().isValid() ? timer->tickTime() : QDateTime::currentDateTime();
+    m_owner->setTimeStamp(timeAgo(start, now));
+
+    const qint64 age = start.secsTo(now);
     QTimer *tick = age < s_hour  ? timer->minuteTimer()
                    : age < s_day ? timer->hourTimer()
                                  : timer->dayTimer();

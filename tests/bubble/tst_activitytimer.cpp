@@ -87,6 +87,7 @@ private slots:
     void bubbleSubscribesByAge();
     void bubbleMovesToTheHourTimerOnceAnHourOld();
     void clearedBubbleTicksToAnEmptyStamp();
+    void listenersOfATickShareItsMoment();
 };
 
 void tst_ActivityTimer::initTestCase()
@@ -265,6 +266,24 @@ void tst_ActivityTimer::clearedBubbleTicksToAnEmptyStamp()
     bubble.setTimeStamp(s_stale);
     tick(ActivityTimer::instance()->minuteTimer());
     QCOMPARE(bubble.timeStamp(), s_stale);
+}
+
+void tst_ActivityTimer::listenersOfATickShareItsMoment()
+{
+    ActivityTimer *timer = ActivityTimer::instance();
+    for (QTimer *ticking : timersOf(*timer)) {
+        QDateTime heard;
+        const QMetaObject::Connection listener =
+            connect(ticking, &QTimer::timeout, [&] { heard = timer->tickTime(); });
+        const QDateTime before = QDateTime::currentDateTime();
+        tick(ticking);
+        const QDateTime after = QDateTime::currentDateTime();
+        disconnect(listener);
+        // Taken at this tick, before its listeners hear it.
+        QVERIFY(heard.isValid());
+        QVERIFY(before <= heard && heard <= after);
+        QCOMPARE(timer->tickTime(), heard);
+    }
 }
 
 BUBBLE_TEST_MAIN(tst_ActivityTimer)
