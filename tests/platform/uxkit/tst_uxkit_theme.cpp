@@ -2,10 +2,12 @@
 #include "logcatcher.h"
 
 #include <imageguard.h>
+#include <uximagewidget.h>
 #include <uxtheme.h>
 
 #include <QDir>
 #include <QImage>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +22,7 @@ private slots:
     void idsStayInTheThemeFolder();
     void imagesAreReadWithinBudgets_data();
     void imagesAreReadWithinBudgets();
+    void imageWidgetsWaitForTheDecode();
 
 private:
     QString writePicture(const QString &path, const QSize &size);
@@ -131,6 +134,46 @@ void TestUxTheme::imagesAreReadWithinBudgets()
     QCOMPARE(log.count(QStringLiteral("Theme image could not be read")), kind.isEmpty() ? 0 : 1);
     if (!kind.isEmpty())
         QCOMPARE(log.count(warning), 1);
+}
+
+void TestUxTheme::imageWidgetsWaitForTheDecode()
+{
+    const LogCatcher log;
+    // Asked for by widgets, the image is decoded off the user-interface
+    // thread; widgets deleted or shown something else meanwhile are left alone.
+    auto *deleted = new UxImageWidget;
+    deleted->setImage(QStringLiteral("icon-large"), QSize(20, 20));
+    QVERIFY(deleted->pixmap().isNull());
+    delete deleted;
+    UxImageWidget changed;
+    changed.setImage(QStringLiteral("icon-large"), QSize(20, 20));
+    QPixmap given(3, 3);
+    changed.setPixmap(given);
+    UxImageWidget waiting;
+    waiting.setImage(QStringLiteral("icon-large"), QSize(20, 20));
+    QVERIFY(waiting.pixmap().isNull());
+    QCOMPARE(waiting.effectiveSizeHint(Qt::PreferredSize), QSizeF(20, 20));
+    QTRY_COMPARE(waiting.pixmap().size(), QSize(20, 10));
+    QCOMPARE(changed.pixmap().size(), QSize(3, 3));
+
+    // Decoded once: the next widget has it at once, as the theme does.
+    UxImageWidget next;
+    next.setImage(QStringLiteral("icon-large"), QSize(20, 20));
+    QCOMPARE(next.pixmap().cacheKey(), waiting.pixmap().cacheKey());
+    QCOMPARE(UxTheme::pixmap(QStringLiteral("icon-large"), QSize(20, 20)).cacheKey(),
+             waiting.pixmap().cacheKey());
+
+    // An unreadable file is reported once for all the widgets waiting for it.
+    const QString path = m_theme + QStringLiteral("/icon-deferred-pipe.png");
+    QVERIFY(HostileImages::make(QStringLiteral("pipe"), path, ImageGuard::s_maxFileBytes));
+    UxImageWidget first;
+    first.setImage(QStringLiteral("icon-deferred-pipe"), QSize(20, 20));
+    UxImageWidget second;
+    second.setImage(QStringLiteral("icon-deferred-pipe"), QSize(20, 20));
+    const QString warning = "Theme image could not be read: \"" + path + "\" it is a named pipe";
+    QTRY_COMPARE(log.count(warning), 1);
+    QVERIFY(first.pixmap().isNull() && second.pixmap().isNull());
+    QCOMPARE(log.count(QStringLiteral("Theme image could not be read")), 1);
 }
 
 QTEST_MAIN(TestUxTheme)

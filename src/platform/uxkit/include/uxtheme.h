@@ -7,6 +7,10 @@
 #include <QSize>
 #include <QStringList>
 
+#include <functional>
+
+class QObject;
+
 // The look shared by all widgets: theme images and the libraries that
 // registered with the theme.
 //
@@ -29,6 +33,13 @@ public:
     // a regular one within the image budgets. An invalid size keeps the
     // image's own size.
     static QPixmap pixmap(const QString &id, const QSize &size = QSize());
+    // The same image without waiting for the file: at once when it is already
+    // decoded, else a null pixmap and ready is called on this thread with it
+    // once it is decoded on a worker thread (null when it cannot be read),
+    // unless receiver is deleted first. Not called for an id that does not
+    // resolve.
+    static QPixmap pixmap(const QString &id, const QSize &size, QObject *receiver,
+                          const std::function<void(const QPixmap &)> &ready);
 
     static void registerLibrary(const QString &name);
     static void unregisterLibrary(const QString &name);

@@ -3,6 +3,7 @@
 #include "uxlogging_p.h"
 
 #include <imageguard.h>
+#include <pixmaploader.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -60,6 +61,31 @@ bool isInside(const QString &file, const QString &directory)
            QFileInfo(file).canonicalFilePath().startsWith(folder + QLatin1Char('/'));
 }
 
+// The file of id, with a warning the first time it has none.
+QString resolved(const QString &id)
+{
+    const QString path = UxTheme::imagePath(id);
+    if (path.isEmpty() && !id.isEmpty() && reportOnce(id)) {
+        if (isResourceId(id) || isThemeName(id))
+            qCWarning(lcUxTheme) << "No theme image for id" << id;
+        else
+            qCWarning(lcUxTheme) << "Will not look outside the theme for image id" << id;
+    }
+    return path;
+}
+
+// Decoded straight at the size shown: the file may be of any size.
+QString cacheKey(const QString &path, const QSize &box)
+{
+    return QStringLiteral("uxtheme:%1:%2x%3").arg(path).arg(box.width()).arg(box.height());
+}
+
+void reportUnreadable(const QString &path, const QString &why)
+{
+    if (reportOnce(path))
+        qCWarning(lcUxTheme) << "Theme image could not be read:" << path << qUtf8Printable(why);
+}
+
 } // namespace
 
 void UxTheme::addImageSearchPath(const QString &directory)
@@ -93,21 +119,11 @@ QString UxTheme::imagePath(const QString &id)
 
 QPixmap UxTheme::pixmap(const QString &id, const QSize &size)
 {
-    const QString path = imagePath(id);
-    if (path.isEmpty()) {
-        if (id.isEmpty() || !reportOnce(id))
-            return QPixmap();
-        if (isResourceId(id) || isThemeName(id))
-            qCWarning(lcUxTheme) << "No theme image for id" << id;
-        else
-            qCWarning(lcUxTheme) << "Will not look outside the theme for image id" << id;
+    const QString path = resolved(id);
+    if (path.isEmpty())
         return QPixmap();
-    }
-
-    // Decoded straight at the size shown: the file may be of any size.
     const QSize box = ImageGuard::devicePixels(size);
-    const QString key =
-        QStringLiteral("uxtheme:%1:%2x%3").arg(path).arg(box.width()).arg(box.height());
+    const QString key = cacheKey(path, box);
     QPixmap result;
     if (QPixmapCache::find(key, &result))
         return result;
@@ -115,13 +131,25 @@ QPixmap UxTheme::pixmap(const QString &id, const QSize &size)
     QString why;
     const QImage image = ImageGuard::readBounded(path, box, ImageGuard::Scaling::ScaleToFit, &why);
     if (image.isNull()) {
-        if (reportOnce(path))
-            qCWarning(lcUxTheme) << "Theme image could not be read:" << path << qUtf8Printable(why);
+        reportUnreadable(path, why);
         return result;
     }
     result = QPixmap::fromImage(image);
     QPixmapCache::insert(key, result);
     return result;
+}
+
+QPixmap UxTheme::pixmap(const QString &id, const QSize &size, QObject *receiver,
+                        const std::function<void(const QPixmap &)> &ready)
+{
+    const QString path = resolved(id);
+    if (path.isEmpty())
+        return QPixmap();
+    const QSize box = ImageGuard::devicePixels(size);
+    const ImageGuard::PixmapRequest request{cacheKey(path, box), path, box,
+                                            ImageGuard::Scaling::ScaleToFit};
+    return ImageGuard::pixmapLater(request, receiver, ready,
+                                   [path](const QString &why) { reportUnreadable(path, why); });
 }
 
 void UxTheme::registerLibrary(const QString &name)
