@@ -1,6 +1,7 @@
 #include "scenesettler.h"
 
 #include <activitybubble.h>
+#include <avatarwidget.h>
 #include <contactresolver.h>
 #include <socialdatarequest.h>
 #include <socialprovidermanager.h>
@@ -45,6 +46,10 @@ bool SceneSettler::contactsResolved() const
             continue;
         if (bubble->contact().isEmpty() &&
             !m_unknownPersons.contains(activity.property(SocialActivity::OwnerPersonId)))
+            return false;
+        // Asking for the picture starts its decoding.
+        const auto *avatar = qobject_cast<const AvatarWidget *>(bubble->avatar());
+        if (avatar && avatar->avatarPixmap().isNull() && avatar->isPictureArriving())
             return false;
     }
     return true;

@@ -241,9 +241,11 @@ void TestContactsWidgets::avatarPictureArrivesLater()
     painter.end();
     QCOMPARE(first, initials);
     QVERIFY(!avatar->m_paintedPicture);
+    QVERIFY(avatar->isPictureArriving());
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QTRY_VERIFY(avatar->m_paintedPicture);
+    QVERIFY(!avatar->isPictureArriving());
     QCOMPARE(avatar->avatarPixmap().toImage().pixel(32, 32), qRgb(0, 0, 255));
 }
 
@@ -358,6 +360,7 @@ void TestContactsWidgets::avatarRefusesHostilePicture()
                                          QRegularExpression::escape(path + "\" " + reason) + '$'));
     const QImage shown = render(hostile);
     QTRY_COMPARE(log.count(s_unreadable), 1);
+    QVERIFY(!hostile->isPictureArriving());
 
     // The initials stand in for the picture.
     AvatarWidget *plain = new AvatarWidget;

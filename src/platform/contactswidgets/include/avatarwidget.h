@@ -29,6 +29,9 @@ public:
     // the initials are shown. Asks for the picture when it was not asked for
     // at this size yet, so it may arrive later.
     QPixmap avatarPixmap() const;
+    // Whether a picture was asked for and has neither arrived nor been
+    // refused yet.
+    bool isPictureArriving() const;
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;

@@ -50,6 +50,7 @@ void AvatarWidgetPrivate::setContact(const QContact &contact)
     m_picture = QPixmap();
     m_pictureSize = QSize();
     ++m_request;
+    m_arriving = false;
 }
 
 QPixmap AvatarWidgetPrivate::picture(const QSize &size)
@@ -68,6 +69,7 @@ QPixmap AvatarWidgetPrivate::picture(const QSize &size)
 
 void AvatarWidgetPrivate::requestPicture(int index)
 {
+    m_arriving = false;
     if (index >= m_picturePaths.size()) {
         return;
     }
@@ -81,11 +83,18 @@ void AvatarWidgetPrivate::requestPicture(int index)
                                              requestPicture(index + 1);
                                          } else {
                                              m_picture = picture;
+                                             m_arriving = false;
                                          }
                                          if (!m_picture.isNull()) {
                                              m_owner->update();
                                          }
                                      });
+    m_arriving = m_picture.isNull();
+}
+
+bool AvatarWidget::isPictureArriving() const
+{
+    return m_d->m_arriving;
 }
 
 AvatarWidget::AvatarWidget(QGraphicsItem *parent)

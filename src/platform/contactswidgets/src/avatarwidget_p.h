@@ -29,6 +29,7 @@ public:
     QPixmap m_picture;
     QSize m_pictureSize;   // what m_picture was asked for; invalid when stale
     quint64 m_request = 0; // pictures that arrive for an earlier one are dropped
+    bool m_arriving = false;
     bool m_pressed = false;
 
 private:
