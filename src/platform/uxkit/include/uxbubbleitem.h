@@ -7,6 +7,9 @@
 #include <QPainterPath>
 #include <QPointer>
 #include <QScopedPointer>
+#include <QVector>
+
+#include <memory>
 
 class UxTextBlock;
 
@@ -75,6 +78,7 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;
+    void updateGeometry() override;
 
 signals:
     void bubbleClicked();
@@ -93,6 +97,8 @@ protected:
 private:
     struct Geometry;
     Geometry geometryFor(qreal width) const;
+    Geometry computeGeometry(qreal width) const;
+    QVector<QSizeF> childHints() const;
     void contentChanged();
     void scheduleRelayout();
     void relayoutChildren();
@@ -116,6 +122,11 @@ private:
     QSizeF m_avatarPlaceholderSize;
     QList<QPointer<QGraphicsWidget>> m_informationWidgets;
     QString m_pressedAnchor;
+    // The geometry at the width last asked for: a layout pass asks for the
+    // same width several times per bubble, and painting asks again.
+    mutable std::unique_ptr<Geometry> m_geometry;
+    mutable qreal m_geometryWidth = -1;
+    mutable QVector<QSizeF> m_geometryHints;
     mutable QPainterPath m_framePath;
     mutable QRectF m_framePathFrame;
     mutable QRectF m_framePathAvatar;

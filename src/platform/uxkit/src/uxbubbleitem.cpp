@@ -273,6 +273,38 @@ QFont UxBubbleItem::footerFont() const
 
 UxBubbleItem::Geometry UxBubbleItem::geometryFor(qreal width) const
 {
+    // A child may ask for another size without telling the bubble; the
+    // sizes it asks for are kept by Qt, cheap to compare.
+    const QVector<QSizeF> hints = childHints();
+    if (!m_geometry || !qFuzzyCompare(m_geometryWidth + 1, width + 1) || hints != m_geometryHints) {
+        m_geometry.reset(new Geometry(computeGeometry(width)));
+        m_geometryWidth = width;
+        m_geometryHints = hints;
+    }
+    return *m_geometry;
+}
+
+QVector<QSizeF> UxBubbleItem::childHints() const
+{
+    QVector<QSizeF> hints;
+    for (const QGraphicsWidget *child : {m_avatar.data(), m_centralWidget.data()}) {
+        hints.append(child ? child->effectiveSizeHint(Qt::MinimumSize) : QSizeF());
+        hints.append(child ? child->effectiveSizeHint(Qt::PreferredSize) : QSizeF());
+        hints.append(child ? child->effectiveSizeHint(Qt::MaximumSize) : QSizeF());
+    }
+    for (const QPointer<QGraphicsWidget> &widget : m_informationWidgets)
+        hints.append(widget ? widget->effectiveSizeHint(Qt::PreferredSize) : QSizeF());
+    return hints;
+}
+
+void UxBubbleItem::updateGeometry()
+{
+    m_geometry.reset();
+    UxWidget::updateGeometry();
+}
+
+UxBubbleItem::Geometry UxBubbleItem::computeGeometry(qreal width) const
+{
     Geometry geometry;
     qreal frameLeft = s_margin;
     const QSizeF avatarSize = avatarSpace();
