@@ -32,6 +32,7 @@ ListPeer::ListPeer(int maxSize) : m_maxSize(maxSize), m_view(new QListView)
     // Laid out as a shown view is, but never painted: the feed it is set
     // against is on a scene without a view.
     m_view->setAttribute(Qt::WA_DontShowOnScreen);
+    m_view->setUpdatesEnabled(false);
     m_view->show();
 }
 
