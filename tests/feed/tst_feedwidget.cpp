@@ -6,9 +6,11 @@
 #include <activitybubble.h>
 #include <commentspage.h>
 #include <uxapplicationwindow.h>
+#include <uxbubbleitem.h>
 #include <uxlocale.h>
 #include <uxtextedit.h>
 
+#include <QCoreApplication>
 #include <QGraphicsScene>
 #include <QPointer>
 #include <QTest>
@@ -68,6 +70,8 @@ private slots:
     void commentsPageGoesWithTheFocusInItsEditor();
     void avatarTapOpensContactCard();
     void avatarTapWithoutContactOpensNothing();
+    void eachMessageIsLaidOutOnce_data();
+    void eachMessageIsLaidOutOnce();
 };
 
 // Runs first: the catalog is loaded once per process.
@@ -232,6 +236,42 @@ void tst_FeedWidget::avatarTapWithoutContactOpensNothing()
     emit bubble->avatarClicked();
     QCOMPARE(topLevelItems(window.scene()).size(), before.size());
     QCOMPARE(log.count(QStringLiteral("ContactsGui::openContactCard")), 0);
+}
+
+void tst_FeedWidget::eachMessageIsLaidOutOnce_data()
+{
+    QTest::addColumn<bool>("sizedFirst");
+    QTest::newRow("feed sized before the pushes") << true;
+    // Meanwhile Qt gives it its minimum and then, shown, its preferred
+    // size: neither is a width to lay the messages out for.
+    QTest::newRow("feed sized after the pushes") << false;
+}
+
+void tst_FeedWidget::eachMessageIsLaidOutOnce()
+{
+    QFETCH(bool, sizedFirst);
+    QGraphicsScene scene;
+    auto *feed = new ActivitiesWidget(0u);
+    scene.addItem(feed);
+    if (sizedFirst)
+        feed->resize(480, 800);
+    const quint64 before = UxBubbleItem::messageLayoutCount();
+    QList<SocialActivity> activities;
+    for (int i = 0; i < 5; ++i)
+        activities.append(activity("acc1", QStringLiteral("post%1").arg(i), at(10, i)));
+    feed->pushActivities(activities);
+    QCoreApplication::processEvents();
+    if (!sizedFirst) {
+        QCOMPARE(UxBubbleItem::messageLayoutCount(), before);
+        feed->resize(480, feed->effectiveSizeHint(Qt::PreferredSize, QSizeF(480, -1)).height());
+    }
+    QCoreApplication::processEvents();
+
+    QCOMPARE(UxBubbleItem::messageLayoutCount(), before + 5);
+    ActivityBubble *last = bubbleAt(*feed, 4);
+    QCOMPARE(last->size().width(), 480.0);
+    // The list is laid out at that width: each bubble below the one above.
+    QVERIFY(last->geometry().top() > bubbleAt(*feed, 3)->geometry().bottom());
 }
 
 FEED_TEST_MAIN(tst_FeedWidget)

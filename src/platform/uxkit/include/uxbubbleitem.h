@@ -97,7 +97,9 @@ protected:
 private:
     struct Geometry;
     Geometry geometryFor(qreal width) const;
-    Geometry computeGeometry(qreal width) const;
+    // Without measureMessage, a message not measured at the width yet counts
+    // as one line instead of being laid out there.
+    Geometry computeGeometry(qreal width, bool measureMessage = true) const;
     QVector<QSizeF> childHints() const;
     void contentChanged();
     void scheduleRelayout();

@@ -21,6 +21,12 @@ public:
 
     void updateGeometry() override;
 
+    // Whether the widget has a size of its own: one given by a layout or by
+    // a resize. A widget that nobody sized has only the size Qt picks for it
+    // meanwhile (its minimum, or its preferred size when it is shown), which
+    // content that wraps should not be laid out for.
+    bool hasOwnSize() const;
+
 protected:
     void changeEvent(QEvent *event) override;
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
@@ -29,6 +35,7 @@ private:
     QString m_styleName;
     bool m_shown = true;
     bool m_hiding = false;
+    bool m_sizingItself = false;
 };
 
 #endif // UXWIDGET_H

@@ -303,7 +303,7 @@ void UxBubbleItem::updateGeometry()
     UxWidget::updateGeometry();
 }
 
-UxBubbleItem::Geometry UxBubbleItem::computeGeometry(qreal width) const
+UxBubbleItem::Geometry UxBubbleItem::computeGeometry(qreal width, bool measureMessage) const
 {
     Geometry geometry;
     qreal frameLeft = s_margin;
@@ -328,8 +328,12 @@ UxBubbleItem::Geometry UxBubbleItem::computeGeometry(qreal width) const
 
     if (!m_senderName.isEmpty())
         geometry.name = section(QFontMetricsF(boldFont(font())).height(), innerWidth, s_lineGap);
-    if (!m_message->isEmpty())
-        geometry.message = section(m_message->size(innerWidth).height(), innerWidth, s_sectionGap);
+    if (!m_message->isEmpty()) {
+        const QSizeF known =
+            measureMessage ? m_message->size(innerWidth) : m_message->knownSize(innerWidth);
+        const qreal height = known.isValid() ? known.height() : QFontMetricsF(font()).height();
+        geometry.message = section(height, innerWidth, s_sectionGap);
+    }
     if (m_centralWidget) {
         // Content that cannot shrink to the frame is shown scaled down.
         const qreal minimumWidth = m_centralWidget->effectiveSizeHint(Qt::MinimumSize).width();
@@ -393,10 +397,11 @@ QSizeF UxBubbleItem::sizeHint(Qt::SizeHint which, const QSizeF &constraint) cons
         if (constraint.width() >= 0)
             return QSizeF(constraint.width(), geometryFor(constraint.width()).height);
         // Without a width to fit, the default width and the height at the
-        // width it has: the one it keeps until given another, and the one
-        // the text is already measured at.
+        // width it has, the one it keeps until given another. The text is
+        // laid out only at a width asked for: until then it counts as one
+        // line, as the width the bubble has may be only Qt's pick for now.
         const qreal width = size().width() > 0 ? size().width() : s_defaultWidth;
-        return QSizeF(s_defaultWidth, geometryFor(width).height);
+        return QSizeF(s_defaultWidth, computeGeometry(width, false).height);
     }
     case Qt::MaximumSize:
         return QSizeF(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -424,7 +429,8 @@ void UxBubbleItem::scheduleRelayout()
 void UxBubbleItem::relayoutChildren()
 {
     // Without a width there is nowhere to put them; the first resize will.
-    if (size().width() <= 0)
+    // Nor at a width Qt picked for now: the text would be measured there.
+    if (size().width() <= 0 || !hasOwnSize())
         return;
     const Geometry geometry = geometryFor(size().width());
     if (m_avatar)

@@ -1,6 +1,7 @@
 #include "uxlayoutitem_p.h"
 
 #include "uxlayout.h"
+#include "uxwidget.h"
 
 #include <QGraphicsLayoutItem>
 #include <QGraphicsWidget>
@@ -26,6 +27,15 @@ QGraphicsWidget *asWidget(const QGraphicsLayoutItem *item)
 QSizeF sizeHint(const QGraphicsLayoutItem *item, Qt::SizeHint which, qreal width)
 {
     return item->effectiveSizeHint(which, QSizeF(width, -1));
+}
+
+bool ownerHasWidth(const QGraphicsLayoutItem *layout)
+{
+    const QGraphicsLayoutItem *top = layout;
+    while (top->parentLayoutItem() && top->parentLayoutItem()->isLayout())
+        top = top->parentLayoutItem();
+    const auto *owner = dynamic_cast<const UxWidget *>(asWidget(top->parentLayoutItem()));
+    return !owner || owner->hasOwnSize();
 }
 
 qreal widthInCell(const QGraphicsLayoutItem *item, qreal cellWidth, Qt::Alignment alignment)

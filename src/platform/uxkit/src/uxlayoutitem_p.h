@@ -18,6 +18,10 @@ QGraphicsWidget *asWidget(const QGraphicsLayoutItem *item);
 // The item's size hint; a width >= 0 asks for the height at that width.
 QSizeF sizeHint(const QGraphicsLayoutItem *item, Qt::SizeHint which, qreal width = -1);
 
+// Whether the widget that the layout lays out has a width to lay content out
+// for (see UxWidget::hasOwnSize); widgets of other kinds always have.
+bool ownerHasWidth(const QGraphicsLayoutItem *layout);
+
 // Width the item takes in a cell of the given width.
 qreal widthInCell(const QGraphicsLayoutItem *item, qreal cellWidth, Qt::Alignment alignment);
 

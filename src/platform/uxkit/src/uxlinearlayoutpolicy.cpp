@@ -64,6 +64,10 @@ void UxLinearLayoutPolicy::relayout(const QRectF &rect)
 
 void UxLinearLayoutPolicy::relayoutColumn(const QRectF &inner)
 {
+    // A list that nobody has given a width yet waits for one: at the width
+    // Qt picks meanwhile, its items would be measured for nothing.
+    if (!UxLayoutItem::ownerHasWidth(layout()))
+        return;
     qreal y = inner.top();
     for (QGraphicsLayoutItem *item : arrangedItems()) {
         const Qt::Alignment itemAlignment = alignment(item);

@@ -141,10 +141,9 @@ QSizeF UxTextBlock::size(qreal width) const
     if (m_text.isEmpty())
         return QSizeF(0, 0);
     width = std::max<qreal>(width, -1);
-    for (const auto &known : qAsConst(m_sizes)) {
-        if (qFuzzyCompare(known.first + 2, width + 2))
-            return known.second;
-    }
+    const QSizeF known = knownSize(width);
+    if (known.isValid())
+        return known;
 
     layoutTo(width);
     // idealWidth() leaves out trailing blanks that size() counts.
@@ -153,6 +152,18 @@ QSizeF UxTextBlock::size(qreal width) const
         m_sizes.removeFirst();
     m_sizes.append(qMakePair(width, size));
     return size;
+}
+
+QSizeF UxTextBlock::knownSize(qreal width) const
+{
+    if (m_text.isEmpty())
+        return QSizeF(0, 0);
+    width = std::max<qreal>(width, -1);
+    for (const auto &known : qAsConst(m_sizes)) {
+        if (qFuzzyCompare(known.first + 2, width + 2))
+            return known.second;
+    }
+    return QSizeF();
 }
 
 void UxTextBlock::paint(QPainter *painter, const QPointF &topLeft, qreal width, const QColor &color,

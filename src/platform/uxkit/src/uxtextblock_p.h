@@ -36,6 +36,9 @@ public:
 
     // Size without wrapping, or wrapped to the width when it is >= 0.
     QSizeF size(qreal width = -1) const;
+    // The size at the width if it is measured there already, without laying
+    // the text out; invalid otherwise.
+    QSizeF knownSize(qreal width) const;
     void paint(QPainter *painter, const QPointF &topLeft, qreal width, const QColor &color,
                const QColor &link) const;
     // The href of the link at the point (relative to the text's top left).

@@ -38,7 +38,15 @@ void UxWidget::updateGeometry()
         QGraphicsLayoutItem::updateGeometry();
         return;
     }
+    // The size Qt keeps it within is not one anybody gave it.
+    const QScopedValueRollback<bool> sizing(
+        m_sizingItself, m_sizingItself || (!parentLayoutItem() && !testAttribute(Qt::WA_Resized)));
     QGraphicsWidget::updateGeometry();
+}
+
+bool UxWidget::hasOwnSize() const
+{
+    return testAttribute(Qt::WA_Resized) && !m_sizingItself;
 }
 
 void UxWidget::changeEvent(QEvent *event)
@@ -58,6 +66,11 @@ QVariant UxWidget::itemChange(GraphicsItemChange change, const QVariant &value)
             m_shown = shown;
             updateGeometry();
         }
+    }
+    if (change == ItemVisibleChange && value.toBool() && !testAttribute(Qt::WA_Resized)) {
+        // Qt gives a widget shown without a size its preferred size.
+        const QScopedValueRollback<bool> sizing(m_sizingItself, true);
+        return QGraphicsWidget::itemChange(change, value);
     }
     if (change == ItemVisibleChange && !value.toBool()) {
         // Qt updates the geometry of a widget it is about to hide.
