@@ -57,7 +57,8 @@ void PixmapLoader::start(const PixmapRequest &request, const Decode &decode)
         if (!*wanted)
             return;
         QString why;
-        const QImage image = readBounded(request.path, request.deviceBox, request.scaling, &why);
+        QImage image = readBounded(request.path, request.deviceBox, request.scaling, &why);
+        image.setDevicePixelRatio(request.devicePixelRatio);
         const QString key = request.cacheKey;
         QMetaObject::invokeMethod(
             this, [this, key, ticket, image, why] { deliver(key, ticket, image, why); },

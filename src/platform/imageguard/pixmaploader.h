@@ -13,13 +13,16 @@ class QObject;
 
 namespace ImageGuard {
 
-// What to decode, and the QPixmapCache key its pixmap is kept under.
+// What to decode, and the QPixmapCache key its pixmap is kept under. The
+// box is in device pixels at devicePixelRatio, which the pixmap is given, so
+// it is drawn at the logical size; the key must tell ratios apart.
 struct PixmapRequest
 {
     QString cacheKey;
     QString path;
     QSize deviceBox;
     Scaling scaling;
+    qreal devicePixelRatio = 1.0;
 };
 
 // The pixmap kept under the request's key, at once, and nothing else

@@ -32,14 +32,16 @@ QString firstGrapheme(const QString &word)
 QPixmap picture(const QString &path, const QSize &size, QObject *receiver,
                 const std::function<void(const QPixmap &)> &ready)
 {
-    // A person has one picture for all of their bubbles.
-    const QString key = QStringLiteral("avatar:%1:%2x%3:%4")
-                            .arg(path)
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(QFileInfo(path).lastModified().toMSecsSinceEpoch());
+    // A person has one picture for all of their bubbles, at each density.
+    // Filled in one pass: a "%2" in the path is not a place for the width.
+    const qreal ratio = ImageGuard::devicePixelRatio();
+    const QString key =
+        QStringLiteral("avatar:%1:%2x%3@%4:%5")
+            .arg(path, QString::number(size.width()), QString::number(size.height()),
+                 QString::number(ratio),
+                 QString::number(QFileInfo(path).lastModified().toMSecsSinceEpoch()));
     const ImageGuard::PixmapRequest request{key, path, ImageGuard::devicePixels(size),
-                                            ImageGuard::Scaling::CropToFill};
+                                            ImageGuard::Scaling::CropToFill, ratio};
     return ImageGuard::pixmapLater(request, receiver, ready, [path](const QString &why) {
         qCWarning(lcContactsWidgets)
             << "Cannot read the avatar picture" << path << qUtf8Printable(why);

@@ -74,10 +74,13 @@ QString resolved(const QString &id)
     return path;
 }
 
-// Decoded straight at the size shown: the file may be of any size.
-QString cacheKey(const QString &path, const QSize &box)
+// Decoded straight at the size shown: the file may be of any size. The same
+// box in device pixels is another logical size at another ratio.
+QString cacheKey(const QString &path, const QSize &box, qreal ratio)
 {
-    return QStringLiteral("uxtheme:%1:%2x%3").arg(path).arg(box.width()).arg(box.height());
+    return QStringLiteral("uxtheme:%1:%2x%3@%4")
+        .arg(path, QString::number(box.width()), QString::number(box.height()),
+             QString::number(ratio));
 }
 
 void reportUnreadable(const QString &path, const QString &why)
@@ -123,17 +126,19 @@ QPixmap UxTheme::pixmap(const QString &id, const QSize &size)
     if (path.isEmpty())
         return QPixmap();
     const QSize box = ImageGuard::devicePixels(size);
-    const QString key = cacheKey(path, box);
+    const qreal ratio = ImageGuard::devicePixelRatio();
+    const QString key = cacheKey(path, box, ratio);
     QPixmap result;
     if (QPixmapCache::find(key, &result))
         return result;
 
     QString why;
-    const QImage image = ImageGuard::readBounded(path, box, ImageGuard::Scaling::ScaleToFit, &why);
+    QImage image = ImageGuard::readBounded(path, box, ImageGuard::Scaling::ScaleToFit, &why);
     if (image.isNull()) {
         reportUnreadable(path, why);
         return result;
     }
+    image.setDevicePixelRatio(ratio);
     result = QPixmap::fromImage(image);
     QPixmapCache::insert(key, result);
     return result;
@@ -146,8 +151,9 @@ QPixmap UxTheme::pixmap(const QString &id, const QSize &size, QObject *receiver,
     if (path.isEmpty())
         return QPixmap();
     const QSize box = ImageGuard::devicePixels(size);
-    const ImageGuard::PixmapRequest request{cacheKey(path, box), path, box,
-                                            ImageGuard::Scaling::ScaleToFit};
+    const qreal ratio = ImageGuard::devicePixelRatio();
+    const ImageGuard::PixmapRequest request{cacheKey(path, box, ratio), path, box,
+                                            ImageGuard::Scaling::ScaleToFit, ratio};
     return ImageGuard::pixmapLater(request, receiver, ready,
                                    [path](const QString &why) { reportUnreadable(path, why); });
 }
