@@ -226,9 +226,6 @@ signals:
 
 private:
     Q_DISABLE_COPY(ActivitiesWidget)
-    // What both constructors do once the private object exists.
-    void setUp();
-
     ActivitiesWidgetPrivate *m_d;
 };
 

@@ -96,7 +96,6 @@ signals:
 
 private:
     Q_DISABLE_COPY(ActivityBubble)
-    friend class ActivityBubblePrivate;
     ActivityBubblePrivate *m_d;
 };
 

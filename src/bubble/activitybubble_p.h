@@ -41,7 +41,9 @@ public:
     void showServiceIcon();
     const QString &ownerPersonId() const;
 
-    static const QSize s_serviceIconSize;
+    // A constant expression: set before any code runs, so no other static
+    // of the library can see it unset.
+    static constexpr QSize s_serviceIconSize{24, 24};
     // Laying out and linking a text takes time with its length: a message
     // from someone else must not hold the user interface for seconds.
     static const int s_maxMessageLength;

@@ -1,7 +1,6 @@
 // What loading the library sets up. The statics of one file are built in
 // the order they are written and torn down in reverse, which is what the
 // theme registration and the resource file rely on.
-#include "activitybubble_p.h"
 #include "libraryaccessiblefactory_p.h"
 
 #include <uxlibrary.h>
@@ -15,12 +14,6 @@ namespace {
 
 const UxLibrary s_library(QStringLiteral("davovadezed"));
 const LibraryAccessibleFactory s_accessibleFactory;
-
-} // namespace
-
-const QSize ActivityBubblePrivate::s_serviceIconSize(24, 24);
-
-namespace {
 
 struct WidgetsResource
 {

@@ -3,29 +3,18 @@
 #include "activitieswidget_p.h"
 #include "logging.h"
 
-#include <uxlayout.h>
-
 #include <QPointer>
 
 ActivitiesWidget::ActivitiesWidget(unsigned int maxSize, UxWidget *parent)
     : UxWidget(parent), m_d(new ActivitiesWidgetPrivate(maxSize, Qt::DescendingOrder, this))
 {
-    setUp();
+    m_d->init();
 }
 
 ActivitiesWidget::ActivitiesWidget(int maxSize, Qt::SortOrder sortOrder, UxWidget *parent)
     : UxWidget(parent), m_d(new ActivitiesWidgetPrivate(quint32(qMax(maxSize, 0)), sortOrder, this))
 {
-    setUp();
-}
-
-void ActivitiesWidget::setUp()
-{
-    qCDebug(lcDavovadezed) << DAVOVADEZED_NAME << DAVOVADEZED_VERSION;
-    connect(m_d, &ActivitiesWidgetPrivate::itemCountChanged, this,
-            &ActivitiesWidget::itemCountChanged);
-    setObjectName(QStringLiteral("ActivitiesWidget"));
-    setLayout(m_d->m_layout);
+    m_d->init();
 }
 
 ActivitiesWidget::~ActivitiesWidget()
@@ -101,4 +90,89 @@ const QDateTime &ActivitiesWidget::mostRecentActivityTimestamp() const
 const QDateTime &ActivitiesWidget::oldestActivityTimestamp() const
 {
     return m_d->m_oldestActivityTimestamp;
+}
+
+void ActivitiesWidget::setTimelineFilter(SocialProviderTimeline::TimelineType timeline)
+{
+    m_d->m_timelineFilter = timeline;
+}
+
+SocialProviderTimeline::TimelineType ActivitiesWidget::timelineFilter() const
+{
+    return m_d->m_timelineFilter;
+}
+
+void ActivitiesWidget::setActivityTypeFilter(SocialActivity::Type type)
+{
+    m_d->m_activityTypeFilter = type;
+}
+
+SocialActivity::Type ActivitiesWidget::activityTypeFilter() const
+{
+    return m_d->m_activityTypeFilter;
+}
+
+void ActivitiesWidget::setParentActivityIdFilter(const QString &parentActivityId)
+{
+    m_d->m_parentActivityIdFilter = parentActivityId;
+}
+
+const QString &ActivitiesWidget::parentActivityIdFilter() const
+{
+    return m_d->m_parentActivityIdFilter;
+}
+
+void ActivitiesWidget::setAccountsFilter(const QStringList &accountIds)
+{
+    m_d->m_accountsFilter = accountIds;
+}
+
+const QStringList &ActivitiesWidget::accountsFilter() const
+{
+    return m_d->m_accountsFilter;
+}
+
+void ActivitiesWidget::setOwnerPersonsFilter(const QStringList &personIds)
+{
+    m_d->m_ownerPersonsFilter = personIds;
+}
+
+const QStringList &ActivitiesWidget::ownerPersonsFilter() const
+{
+    return m_d->m_ownerPersonsFilter;
+}
+
+void ActivitiesWidget::setReceiverPersonsFilter(const QStringList &personIds)
+{
+    m_d->m_receiverPersonsFilter = personIds;
+}
+
+const QStringList &ActivitiesWidget::receiverPersonsFilter() const
+{
+    return m_d->m_receiverPersonsFilter;
+}
+
+void ActivitiesWidget::setBeforeFilter(const QDateTime &before)
+{
+    m_d->m_beforeFilter = before;
+}
+
+const QDateTime &ActivitiesWidget::beforeFilter() const
+{
+    return m_d->m_beforeFilter;
+}
+
+void ActivitiesWidget::setAfterFilter(const QDateTime &after)
+{
+    m_d->m_afterFilter = after;
+}
+
+const QDateTime &ActivitiesWidget::afterFilter() const
+{
+    return m_d->m_afterFilter;
+}
+
+void ActivitiesWidget::discardOwnActivities(bool discard)
+{
+    m_d->m_discardOwnActivities = discard;
 }

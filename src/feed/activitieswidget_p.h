@@ -33,6 +33,8 @@ public:
 
     ActivitiesWidgetPrivate(quint32 maxSize, Qt::SortOrder sortOrder, ActivitiesWidget *owner);
     ~ActivitiesWidgetPrivate() override;
+    // What both constructors of the feed do once this object exists.
+    void init();
 
     // Model.
     quint32 itemCount() const;

@@ -1,6 +1,5 @@
 #include "activitieswidget_p.h"
 
-#include "activitybubble.h"
 #include "logging.h"
 
 #include <socialgetactivitiesrequest.h>
@@ -8,8 +7,6 @@
 #include <uxlayout.h>
 #include <uxlinearlayoutpolicy.h>
 #include <uxprogressindicator.h>
-
-#include <QPointer>
 
 void ActivitiesWidgetPrivate::listenToActivityUpdates(bool listen)
 {
@@ -25,41 +22,6 @@ void ActivitiesWidgetPrivate::listenToActivityUpdates(bool listen)
         m_listening = false;
     } else {
         qCDebug(lcDavovadezed) << Q_FUNC_INFO << "No need to change state";
-    }
-}
-
-void ActivitiesWidgetPrivate::onActivityUpdate(const QList<SocialActivity> &acts,
-                                               const QList<QString> &updatedProps,
-                                               SocialProviderTimeline::TimelineType timelineType)
-{
-    qCDebug(lcDavovadezed) << Q_FUNC_INFO << acts.count() << updatedProps << int(timelineType);
-    if (!passesTimelineFilter(timelineType))
-        return;
-
-    // Each push may tell the application, which may delete the feed.
-    const QPointer<ActivitiesWidgetPrivate> alive(this);
-    for (const SocialActivity &act : acts) {
-        if (!alive)
-            return;
-        const ActivityKey key = keyOf(act);
-        SocialActivity candidate;
-        if (!m_activities.contains(key)) {
-            if (!ActivityBubble::activityHasSufficientData(act)) {
-                qCDebug(lcDavovadezed)
-                    << Q_FUNC_INFO << "  * dropping" << act.id() << "due to insufficient data";
-                continue;
-            }
-            qCDebug(lcDavovadezed)
-                << Q_FUNC_INFO << "  * new act, but has sufficient data" << act.id();
-            candidate = act;
-        } else {
-            qCDebug(lcDavovadezed) << Q_FUNC_INFO << "  * old act found" << act.id();
-            candidate = m_activities.value(key);
-            for (const QString &name : updatedProps)
-                candidate.setProperty(name, act.variantProperty(name));
-        }
-        if (admits(candidate))
-            push(candidate, updatedProps);
     }
 }
 

@@ -1,10 +1,13 @@
 #include "activitieswidget_p.h"
 
+#include "activitybubble.h"
 #include "logging.h"
 #include "personstore.h"
 
 #include <socialgetactivitiesrequest.h>
 #include <socialprovidermanager.h>
+
+#include <QPointer>
 
 QList<SocialServiceAccount>
 ActivitiesWidgetPrivate::applyRequestFilters(SocialGetActivitiesRequest *request,
@@ -48,6 +51,43 @@ ActivitiesWidgetPrivate::applyRequestFilters(SocialGetActivitiesRequest *request
         qCDebug(lcDavovadezed) << caller << "  * setting accounts filter" << accounts.count();
     }
     return accounts;
+}
+
+// Admission: the timeline gate, then the sufficient-data test for activities
+// not shown yet, then the rules.
+void ActivitiesWidgetPrivate::onActivityUpdate(const QList<SocialActivity> &acts,
+                                               const QList<QString> &updatedProps,
+                                               SocialProviderTimeline::TimelineType timelineType)
+{
+    qCDebug(lcDavovadezed) << Q_FUNC_INFO << acts.count() << updatedProps << int(timelineType);
+    if (!passesTimelineFilter(timelineType))
+        return;
+
+    // Each push may tell the application, which may delete the feed.
+    const QPointer<ActivitiesWidgetPrivate> alive(this);
+    for (const SocialActivity &act : acts) {
+        if (!alive)
+            return;
+        const ActivityKey key = keyOf(act);
+        SocialActivity candidate;
+        if (!m_activities.contains(key)) {
+            if (!ActivityBubble::activityHasSufficientData(act)) {
+                qCDebug(lcDavovadezed)
+                    << Q_FUNC_INFO << "  * dropping" << act.id() << "due to insufficient data";
+                continue;
+            }
+            qCDebug(lcDavovadezed)
+                << Q_FUNC_INFO << "  * new act, but has sufficient data" << act.id();
+            candidate = act;
+        } else {
+            qCDebug(lcDavovadezed) << Q_FUNC_INFO << "  * old act found" << act.id();
+            candidate = m_activities.value(key);
+            for (const QString &name : updatedProps)
+                candidate.setProperty(name, act.variantProperty(name));
+        }
+        if (admits(candidate))
+            push(candidate, updatedProps);
+    }
 }
 
 bool ActivitiesWidgetPrivate::passesTimelineFilter(

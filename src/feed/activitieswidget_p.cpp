@@ -1,6 +1,7 @@
 #include "activitieswidget_p.h"
 
 #include "activitieswidget.h"
+#include "logging.h"
 #include "personstore.h"
 #include "zevavizi.h"
 
@@ -34,6 +35,15 @@ ActivitiesWidgetPrivate::ActivitiesWidgetPrivate(quint32 maxSize, Qt::SortOrder 
         Zevavizi::loadTranslation();
         s_translationsLoaded = true;
     }
+}
+
+void ActivitiesWidgetPrivate::init()
+{
+    qCDebug(lcDavovadezed) << DAVOVADEZED_NAME << DAVOVADEZED_VERSION;
+    connect(this, &ActivitiesWidgetPrivate::itemCountChanged, m_owner,
+            &ActivitiesWidget::itemCountChanged);
+    m_owner->setObjectName(QStringLiteral("ActivitiesWidget"));
+    m_owner->setLayout(m_layout);
 }
 
 ActivitiesWidgetPrivate::~ActivitiesWidgetPrivate()
