@@ -1,6 +1,6 @@
 // The message conversion (web links to anchors): throughput on realistic
 // messages and the worst case on hostile input. The conversion is timed alone,
-// from the library's own source built into this program, and also as users
+// through the library's own conversion unit linked into this program, and also as users
 // meet it: a description update of a bubble (escaping, conversion, rich-text
 // layout of the message).
 #include "benchdata.h"
@@ -11,7 +11,7 @@
 #include "samples.h"
 
 #include <activitybubble.h>
-#include <activitybubble_p.h>
+#include <messagetext_p.h>
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -51,7 +51,7 @@ void hostileInput(int index, int bytes)
     const QString text = HostileInputs::make(index, bytes).toHtmlEscaped();
     QElapsedTimer timer;
     timer.start();
-    ActivityBubblePrivate::convertToHtml(text);
+    MessageText::toHtml(text);
     const double conversionMs = timer.nsecsElapsed() / 1e6;
 
     ActivityBubble bubble;
@@ -72,11 +72,11 @@ void linkConversion(const BenchOptions &options, BenchData *data, BenchTable *ta
     }
 
     // Warm: the expressions are compiled on first use.
-    ActivityBubblePrivate::convertToHtml(corpus.first());
+    MessageText::toHtml(corpus.first());
     QElapsedTimer timer;
     timer.start();
     for (const QString &message : qAsConst(corpus))
-        ActivityBubblePrivate::convertToHtml(message);
+        MessageText::toHtml(message);
     const double throughput = megabytesPerSecond(bytes, timer.nsecsElapsed());
     table->add(name,
                QStringLiteral("conversion alone, %1 realistic messages (%2 KB)")

@@ -2,7 +2,7 @@
 
 #include "richtextdelegate.h"
 
-#include <activitybubble_p.h>
+#include <messagetext_p.h>
 #include <socialdatastore.h>
 #include <socialnetworkperson.h>
 #include <socialprovidermanager.h>
@@ -74,11 +74,11 @@ void ListPeer::push(const SocialActivity &activity, const QList<QString> &change
         activity.parentAccount(), activity.property(SocialActivity::OwnerPersonId));
     const QString name = owner.property(SocialNetworkPerson::FirstName) + QLatin1Char(' ') +
                          owner.property(SocialNetworkPerson::LastName);
-    Row row{key, activity.variantProperty(SocialActivity::StartTime).toDateTime(),
-            QStringLiteral("<b>%1</b><br>%2")
-                .arg(name.toHtmlEscaped(),
-                     ActivityBubblePrivate::convertToHtml(activity.description().toHtmlEscaped())),
-            footerOf(activity), owner.property(SocialNetworkPerson::Picture)};
+    Row row{
+        key, activity.variantProperty(SocialActivity::StartTime).toDateTime(),
+        QStringLiteral("<b>%1</b><br>%2")
+            .arg(name.toHtmlEscaped(), MessageText::toHtml(activity.description().toHtmlEscaped())),
+        footerOf(activity), owner.property(SocialNetworkPerson::Picture)};
 
     int at = 0;
     while (at < m_rows.size() && row.start < m_rows.at(at).start)

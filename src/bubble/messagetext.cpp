@@ -1,5 +1,4 @@
-#include "activitybubble_p.h"
-#include "logging.h"
+#include "messagetext_p.h"
 
 #include <QRegExp>
 #include <QStringList>
@@ -19,28 +18,6 @@ const char s_weblinkPattern[] =
 // Anchors whose href lacks the web scheme.
 const char s_schemeMissingPattern[] =
     R"re(<a\s+href="(?!http(s?))([a-zA-Z0-9\?%=&/_\.-:#]+)\s*">)re";
-
-const char *validity(const QRegExp &expression)
-{
-    return expression.isValid() ? "Valid" : "Invalid";
-}
-
-// Writes every match to the log; the text is not changed.
-void logMatches(const char *function, const char *label, const QRegExp &pattern,
-                const QString &text)
-{
-    if (!lcDavovadezed().isDebugEnabled())
-        return;
-    QRegExp expression(pattern);
-    int position = 0;
-    int count = 0;
-    int index;
-    while ((index = expression.indexIn(text, position)) != -1) {
-        position = index + qMax(1, expression.matchedLength());
-        ++count;
-        qCDebug(lcDavovadezed) << function << label << count << expression.capturedTexts();
-    }
-}
 
 // Letters, digits, '_' and '-' are label characters; with "?%=&/.:#;"
 // they are the characters a link is made of. Each class holds the bits of
@@ -206,27 +183,26 @@ QString addSchemeToAnchors(const QString &html, const AnchorOffsets &anchors)
 
 } // namespace
 
-QString ActivityBubblePrivate::convertToHtml(const QString &text)
+const QRegExp &MessageText::expression(Pass pass)
 {
-    static const QRegExp reWeblink(QLatin1String(s_weblinkPattern), Qt::CaseSensitive,
+    static const QRegExp s_weblink(QLatin1String(s_weblinkPattern), Qt::CaseSensitive,
                                    QRegExp::RegExp);
-    static const QRegExp reSchemeMissing(QLatin1String(s_schemeMissingPattern), Qt::CaseSensitive,
+    static const QRegExp s_schemeMissing(QLatin1String(s_schemeMissingPattern), Qt::CaseSensitive,
                                          QRegExp::RegExp);
+    return pass == Weblinks ? s_weblink : s_schemeMissing;
+}
 
-    QString result = text;
-    qCDebug(lcDavovadezed) << Q_FUNC_INFO << validity(reWeblink) << reWeblink.captureCount()
-                           << validity(reSchemeMissing) << reSchemeMissing.captureCount() << result;
-
+QString MessageText::toHtml(const QString &text, const PassObserver &observer)
+{
     AnchorOffsets anchors;
-    logMatches(Q_FUNC_INFO, "reWeblink", reWeblink, result);
-    result = replaceWeblinks(result, reWeblink, &anchors);
+    if (observer)
+        observer(Weblinks, text);
+    QString result = replaceWeblinks(text, expression(Weblinks), &anchors);
 
-    logMatches(Q_FUNC_INFO, "reSchemeMissing", reSchemeMissing, result);
+    if (observer)
+        observer(MissingSchemes, result);
     // Every match starts with the tag.
     if (result.contains(QLatin1String("<a")))
-        result = addMissingSchemes(result, reSchemeMissing, &anchors);
-    result = addSchemeToAnchors(result, anchors);
-
-    qCDebug(lcDavovadezed) << Q_FUNC_INFO << result;
-    return result;
+        result = addMissingSchemes(result, expression(MissingSchemes), &anchors);
+    return addSchemeToAnchors(result, anchors);
 }
