@@ -65,7 +65,6 @@ private slots:
     void textEditTyping();
     void textEditSignalsAndPrompt();
     void progressIndicatorSpinsOnlyWhenShown();
-    void progressIndicatorValue();
     void imageFromTheme();
     void imageUnresolvedShowsNothing();
     void imagePaintsKeepingAspect();
@@ -326,7 +325,6 @@ void TestUxWidgets::progressIndicatorSpinsOnlyWhenShown()
 {
     UxWidget *parent = new UxWidget;
     auto *spinner = new UxProgressIndicator(parent);
-    QVERIFY(spinner->viewType().isEmpty());
     QVERIFY(!spinner->unknownDuration());
 
     spinner->setUnknownDuration(true);
@@ -352,21 +350,6 @@ void TestUxWidgets::progressIndicatorSpinsOnlyWhenShown()
     m_view->scene()->removeItem(parent);
     QVERIFY(!spinner->isSpinning());
     delete parent;
-}
-
-void TestUxWidgets::progressIndicatorValue()
-{
-    UxProgressIndicator bar(nullptr, QStringLiteral("bar"));
-    QCOMPARE(bar.viewType(), QStringLiteral("bar"));
-    bar.setRange(10, 20);
-    bar.setValue(15);
-    QCOMPARE(bar.value(), 15);
-    bar.setValue(50);
-    QCOMPARE(bar.value(), 20);
-    bar.reset();
-    QCOMPARE(bar.value(), 10);
-    QVERIFY(bar.effectiveSizeHint(Qt::PreferredSize).width() >
-            bar.effectiveSizeHint(Qt::PreferredSize).height());
 }
 
 void TestUxWidgets::imageFromTheme()
