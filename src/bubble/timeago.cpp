@@ -59,8 +59,7 @@ QString ActivityBubblePrivate::timeAgo(const QDateTime &dateTime, const QDateTim
         const UxLocale timeLocale;
         //% "Yesterday %1"
         return fill(qtTrId("qtn_comm_time_yesterday"),
-                    timeLocale.formatDateTime(dateTime, UxLocale::DateNone, UxLocale::TimeShort,
-                                              UxLocale::DefaultCalendar));
+                    timeLocale.formatDateTime(dateTime, UxLocale::DateNone, UxLocale::TimeShort));
     }
     const QString days = locale.formatNumber(dateTime.daysTo(now));
     bool plain = false;

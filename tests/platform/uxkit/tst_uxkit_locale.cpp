@@ -45,11 +45,9 @@ void TestUxLocale::formatsNumbers()
     const UxLocale english(QStringLiteral("en_US"));
     QCOMPARE(english.name(), QStringLiteral("en_US"));
     QCOMPARE(english.formatNumber(qlonglong(1234567)), QStringLiteral("1,234,567"));
-    QCOMPARE(english.formatNumber(3.14159, 2), QStringLiteral("3.14"));
 
     const UxLocale german(QStringLiteral("de_DE"));
     QCOMPARE(german.formatNumber(qlonglong(1234567)), QStringLiteral("1.234.567"));
-    QCOMPARE(german.formatNumber(2.5, 1), QStringLiteral("2,5"));
 }
 
 void TestUxLocale::formatsDateTimes()
@@ -64,17 +62,9 @@ void TestUxLocale::formatsDateTimes()
              qtFinnish.toString(moment.date(), QLocale::ShortFormat));
     QCOMPARE(finnish.formatDateTime(moment, UxLocale::DateNone, UxLocale::TimeNone), QString());
 
-    const QString both = finnish.formatDateTime(moment, UxLocale::DateFull, UxLocale::TimeShort,
-                                                UxLocale::GregorianCalendar);
-    QVERIFY(both.startsWith(qtFinnish.toString(moment.date(), QLocale::LongFormat)));
-    QVERIFY(both.endsWith(qtFinnish.toString(moment.time(), QLocale::ShortFormat)));
-
-    const UxLocale english(QStringLiteral("en_GB"));
-    const QString medium =
-        english.formatDateTime(moment, UxLocale::DateMedium, UxLocale::TimeMedium);
-    QVERIFY2(medium.contains(QStringLiteral("Mar")) && medium.contains(QStringLiteral("2011")) &&
-                 medium.contains(QStringLiteral("17:05:09")),
-             qPrintable(medium));
+    QCOMPARE(finnish.formatDateTime(moment, UxLocale::DateShort, UxLocale::TimeShort),
+             qtFinnish.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                 qtFinnish.toString(moment.time(), QLocale::ShortFormat));
 }
 
 void TestUxLocale::catalogLookupOrder_data()
@@ -134,7 +124,7 @@ void TestUxLocale::defaultLocaleTranslatesWithPlurals()
     // A locale made from the default speaks its language.
     const UxLocale current;
     QCOMPARE(current.name(), QStringLiteral("pl_PL"));
-    QCOMPARE(current.formatNumber(2.5, 1), QStringLiteral("2,5"));
+    QCOMPARE(current.formatNumber(qlonglong(1234567)), QStringLiteral("1\u00a0234\u00a0567"));
 }
 
 void TestUxLocale::engineeringEnglishFallback()
@@ -213,8 +203,7 @@ void TestUxLocale::catalogList()
     QCOMPARE(locale.trCatalogs(), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("empty catalog name"));
     locale.installTrCatalog(QString());
-    locale.removeTrCatalog(QStringLiteral("a"));
-    QCOMPARE(locale.trCatalogs(), QStringList{QStringLiteral("b")});
+    QCOMPARE(locale.trCatalogs(), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
 }
 
 QTEST_MAIN(TestUxLocale)

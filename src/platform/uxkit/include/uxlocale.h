@@ -24,12 +24,10 @@ class UXKIT_EXPORT UxLocale : public QObject
     Q_OBJECT
 
 public:
-    enum DateType { DateNone, DateShort, DateMedium, DateLong, DateFull };
+    enum DateType { DateNone, DateShort };
     Q_ENUM(DateType)
-    enum TimeType { TimeNone, TimeShort, TimeMedium, TimeLong, TimeFull };
+    enum TimeType { TimeNone, TimeShort };
     Q_ENUM(TimeType)
-    enum CalendarType { DefaultCalendar, GregorianCalendar };
-    Q_ENUM(CalendarType)
 
     // A copy of the default locale, catalogs included.
     explicit UxLocale(QObject *parent = nullptr);
@@ -39,12 +37,11 @@ public:
     QString name() const;
 
     QString formatNumber(qlonglong number) const;
-    QString formatNumber(double number, int precision) const;
-    QString formatDateTime(const QDateTime &dateTime, DateType dateType, TimeType timeType,
-                           CalendarType calendarType = DefaultCalendar) const;
+    // The date, then the time, each in the locale's short form, as far as asked
+    // for; the short time is hours and minutes.
+    QString formatDateTime(const QDateTime &dateTime, DateType dateType, TimeType timeType) const;
 
     void installTrCatalog(const QString &name);
-    void removeTrCatalog(const QString &name);
     QStringList trCatalogs() const;
 
     // Makes a copy of the locale (its name and catalogs) the default, and

@@ -49,59 +49,13 @@ QString languageOf(const QString &localeName)
     return localeName.section(QRegularExpression(QStringLiteral("[_.@]")), 0, 0);
 }
 
-QString mediumDateFormat(const QLocale &locale)
+// Hours and minutes only, also where the short form counts seconds (as the C
+// locale's does).
+QString shortTimeFormat(const QLocale &locale)
 {
-    // The short form with the month spelled short and the full year.
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    format.replace(QRegularExpression(QStringLiteral("M+")), QStringLiteral("MMM"));
-    format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[^\\w\\s]?s+")));
     return format;
-}
-
-QString dateFormat(const QLocale &locale, UxLocale::DateType type)
-{
-    switch (type) {
-    case UxLocale::DateShort:
-        return locale.dateFormat(QLocale::ShortFormat);
-    case UxLocale::DateMedium:
-        return mediumDateFormat(locale);
-    case UxLocale::DateLong: {
-        // The long form without the weekday.
-        QString format = locale.dateFormat(QLocale::LongFormat);
-        format.remove(QRegularExpression(QStringLiteral("d{4}[^dMy]*")));
-        return format.trimmed();
-    }
-    case UxLocale::DateFull:
-        return locale.dateFormat(QLocale::LongFormat);
-    case UxLocale::DateNone:
-        break;
-    }
-    return QString();
-}
-
-QString timeFormat(const QLocale &locale, UxLocale::TimeType type)
-{
-    switch (type) {
-    case UxLocale::TimeShort: {
-        // Hours and minutes only, also where the short form counts seconds
-        // (as the C locale's does).
-        QString format = locale.timeFormat(QLocale::ShortFormat);
-        format.remove(QRegularExpression(QStringLiteral("[^\\w\\s]?s+")));
-        return format;
-    }
-    case UxLocale::TimeMedium: {
-        // The long form without the time zone.
-        QString format = locale.timeFormat(QLocale::LongFormat);
-        format.remove(QRegularExpression(QStringLiteral("\\s*t+")));
-        return format.trimmed();
-    }
-    case UxLocale::TimeLong:
-    case UxLocale::TimeFull:
-        return locale.timeFormat(QLocale::LongFormat);
-    case UxLocale::TimeNone:
-        break;
-    }
-    return QString();
 }
 
 } // namespace
@@ -125,23 +79,15 @@ QString UxLocale::formatNumber(qlonglong number) const
     return QLocale(m_name).toString(number);
 }
 
-QString UxLocale::formatNumber(double number, int precision) const
+QString UxLocale::formatDateTime(const QDateTime &dateTime, DateType dateType,
+                                 TimeType timeType) const
 {
-    return QLocale(m_name).toString(number, 'f', precision);
-}
-
-QString UxLocale::formatDateTime(const QDateTime &dateTime, DateType dateType, TimeType timeType,
-                                 CalendarType) const
-{
-    // Both calendar types are Gregorian.
     const QLocale locale(m_name);
     QStringList parts;
-    const QString date = dateFormat(locale, dateType);
-    if (!date.isEmpty())
-        parts.append(locale.toString(dateTime.date(), date));
-    const QString time = timeFormat(locale, timeType);
-    if (!time.isEmpty())
-        parts.append(locale.toString(dateTime, time));
+    if (dateType == DateShort)
+        parts.append(locale.toString(dateTime.date(), QLocale::ShortFormat));
+    if (timeType == TimeShort)
+        parts.append(locale.toString(dateTime, shortTimeFormat(locale)));
     return parts.join(QLatin1Char(' '));
 }
 
@@ -153,11 +99,6 @@ void UxLocale::installTrCatalog(const QString &name)
     }
     if (!m_catalogs.contains(name))
         m_catalogs.append(name);
-}
-
-void UxLocale::removeTrCatalog(const QString &name)
-{
-    m_catalogs.removeAll(name);
 }
 
 QStringList UxLocale::trCatalogs() const
