@@ -6,7 +6,7 @@
 #include <QStringList>
 
 UxAccessibleBubble::UxAccessibleBubble(UxBubbleItem *bubble)
-    : UxAccessibleWidget(bubble, QAccessible::ListItem)
+    : UxAccessiblePressable(bubble, QAccessible::ListItem)
 {
 }
 
@@ -36,30 +36,13 @@ QString UxAccessibleBubble::text(QAccessible::Text t) const
     case QAccessible::Description:
         return description();
     default:
-        return UxAccessibleWidget::text(t);
+        return UxAccessiblePressable::text(t);
     }
 }
 
-void *UxAccessibleBubble::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::ActionInterface)
-        return static_cast<QAccessibleActionInterface *>(this);
-    return UxAccessibleWidget::interface_cast(type);
-}
-
-QStringList UxAccessibleBubble::actionNames() const
-{
-    return {pressAction()};
-}
-
-void UxAccessibleBubble::doAction(const QString &actionName)
+void UxAccessibleBubble::press()
 {
     // Only where a finger could tap it.
-    if (actionName == pressAction() && bubble()->isVisible() && bubble()->isEnabled())
+    if (bubble()->isVisible() && bubble()->isEnabled())
         emit bubble()->bubbleClicked();
-}
-
-QStringList UxAccessibleBubble::keyBindingsForAction(const QString &) const
-{
-    return {};
 }

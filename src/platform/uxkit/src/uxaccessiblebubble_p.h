@@ -1,23 +1,21 @@
 #ifndef UXACCESSIBLEBUBBLE_P_H
 #define UXACCESSIBLEBUBBLE_P_H
 
-#include "uxaccessiblewidget.h"
+#include "uxaccessiblepressable_p.h"
 
 class UxBubbleItem;
 
 // A bubble is named by its sender and described by its message, as plain
 // text, and its footer; pressing it is a tap on it.
-class UxAccessibleBubble : public UxAccessibleWidget, public QAccessibleActionInterface
+class UxAccessibleBubble : public UxAccessiblePressable
 {
 public:
     explicit UxAccessibleBubble(UxBubbleItem *bubble);
 
     QString text(QAccessible::Text t) const override;
-    void *interface_cast(QAccessible::InterfaceType type) override;
 
-    QStringList actionNames() const override;
-    void doAction(const QString &actionName) override;
-    QStringList keyBindingsForAction(const QString &actionName) const override;
+protected:
+    void press() override;
 
 private:
     UxBubbleItem *bubble() const;

@@ -3,7 +3,7 @@
 #include "uxbutton.h"
 
 UxAccessibleButton::UxAccessibleButton(UxButton *button)
-    : UxAccessibleWidget(button, QAccessible::Button)
+    : UxAccessiblePressable(button, QAccessible::Button)
 {
 }
 
@@ -14,35 +14,17 @@ UxButton *UxAccessibleButton::button() const
 
 QAccessible::State UxAccessibleButton::state() const
 {
-    QAccessible::State state = UxAccessibleWidget::state();
+    QAccessible::State state = UxAccessiblePressable::state();
     state.pressed = button()->isDown();
     return state;
 }
 
 QString UxAccessibleButton::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? button()->text() : UxAccessibleWidget::text(t);
+    return t == QAccessible::Name ? button()->text() : UxAccessiblePressable::text(t);
 }
 
-void *UxAccessibleButton::interface_cast(QAccessible::InterfaceType type)
+void UxAccessibleButton::press()
 {
-    if (type == QAccessible::ActionInterface)
-        return static_cast<QAccessibleActionInterface *>(this);
-    return UxAccessibleWidget::interface_cast(type);
-}
-
-QStringList UxAccessibleButton::actionNames() const
-{
-    return {pressAction()};
-}
-
-void UxAccessibleButton::doAction(const QString &actionName)
-{
-    if (actionName == pressAction())
-        button()->click();
-}
-
-QStringList UxAccessibleButton::keyBindingsForAction(const QString &) const
-{
-    return {};
+    button()->click();
 }

@@ -1,0 +1,22 @@
+#ifndef UXACCESSIBLEPRESSABLE_P_H
+#define UXACCESSIBLEPRESSABLE_P_H
+
+#include "uxaccessiblewidget.h"
+
+// A widget with one action, press, which does what a tap on it does.
+class UxAccessiblePressable : public UxAccessibleWidget, public QAccessibleActionInterface
+{
+public:
+    using UxAccessibleWidget::UxAccessibleWidget;
+
+    void *interface_cast(QAccessible::InterfaceType type) override;
+
+    QStringList actionNames() const override;
+    void doAction(const QString &actionName) override;
+    QStringList keyBindingsForAction(const QString &actionName) const override;
+
+protected:
+    virtual void press() = 0;
+};
+
+#endif // UXACCESSIBLEPRESSABLE_P_H
