@@ -11,6 +11,7 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextOption>
 
 #include <QWidget>
 #include <algorithm>
@@ -574,11 +575,15 @@ void UxBubbleItem::paintFooter(QPainter *painter, const QRectF &area) const
         return left;
     };
     auto drawText = [&](const QString &text) {
-        // Each piece is one run, so a time stamp of several words reads as written.
+        // Each piece is one run in its own direction, so a time stamp of
+        // several words reads as written and "+3" keeps its sign in front,
+        // whatever the bubble's direction.
         const qreal width = metrics.horizontalAdvance(text) + 1;
+        QTextOption option(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter);
+        option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
         painter->drawText(
-            QRectF(place(width, s_footerSpacing - 1), area.top(), width, area.height()),
-            Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter, text);
+            QRectF(place(width, s_footerSpacing - 1), area.top(), width, area.height()), text,
+            option);
     };
 
     if (!m_timeStamp.isEmpty())
