@@ -59,7 +59,12 @@ DemoOptions::Outcome DemoOptions::parse(const QStringList &arguments)
         QStringLiteral("open-comments"),
         QStringLiteral("Open the comments page of bubble n (from 1) once the feed is in."),
         QStringLiteral("n"));
-    const QList<QCommandLineOption> options{help, data, live, screenshot, openComments};
+    const QCommandLineOption dark(QStringLiteral("dark"),
+                                  QStringLiteral("Use a dark palette, as a dark desktop does."));
+    const QCommandLineOption rtl(
+        QStringLiteral("rtl"),
+        QStringLiteral("Lay the window out from right to left, as Qt's -reverse does."));
+    const QList<QCommandLineOption> options{help, data, live, screenshot, openComments, dark, rtl};
     QCommandLineParser parser;
     parser.addOptions(options);
 
@@ -79,6 +84,8 @@ DemoOptions::Outcome DemoOptions::parse(const QStringList &arguments)
     m_dataFile = parser.value(data);
     m_live = parser.isSet(live);
     m_screenshotFile = parser.value(screenshot);
+    m_dark = parser.isSet(dark);
+    m_rightToLeft = parser.isSet(rtl);
     if (parser.isSet(openComments)) {
         bool ok = false;
         m_openComments = parser.value(openComments).toInt(&ok);

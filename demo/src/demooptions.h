@@ -26,6 +26,10 @@ public:
     // 1-based bubble whose comments page opens once the feed is in; 0 for
     // none.
     int openComments() const { return m_openComments; }
+    // A dark application palette, as on a dark desktop.
+    bool dark() const { return m_dark; }
+    // Laid out from right to left, as for Arabic or Hebrew.
+    bool rightToLeft() const { return m_rightToLeft; }
 
 private:
     QString m_error;
@@ -34,6 +38,8 @@ private:
     bool m_live = false;
     QString m_screenshotFile;
     int m_openComments = 0;
+    bool m_dark = false;
+    bool m_rightToLeft = false;
 };
 
 #endif // DEMOOPTIONS_H

@@ -1,5 +1,6 @@
 // davovadezed-demo: the activity feed of a sample social data set, as an
 // application embedding the library would show it.
+#include "darkpalette.h"
 #include "demooptions.h"
 #include "demosession.h"
 #include "runtimefolders.h"
@@ -9,6 +10,8 @@
 #include <QDir>
 #include <QLoggingCategory>
 #include <QTextStream>
+
+#include <vector>
 
 namespace {
 
@@ -63,8 +66,18 @@ int main(int argc, char **argv)
     // for it.
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
-    UxApplication app(argc, argv);
+    // Qt's own switch: every catalog installed later sets the direction
+    // again, to its language's unless -reverse was given.
+    std::vector<char *> qtArguments(argv, argv + argc);
+    static char reverse[] = "-reverse";
+    if (options.rightToLeft())
+        qtArguments.push_back(reverse);
+    int qtArgumentCount = int(qtArguments.size());
+    qtArguments.push_back(nullptr);
+    UxApplication app(qtArgumentCount, qtArguments.data());
     RuntimeFolders::setUpTranslationPath();
+    if (options.dark())
+        QApplication::setPalette(DarkPalette::palette());
 
     const QString dataFile =
         options.dataFile().isEmpty() ? RuntimeFolders::sampleDataFile() : options.dataFile();

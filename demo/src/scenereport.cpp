@@ -33,6 +33,17 @@ QString avatarState(const ActivityBubble *bubble)
     return avatar->avatarPixmap().isNull() ? QStringLiteral("initials") : QStringLiteral("picture");
 }
 
+// Which side of the bubble the avatar is on: the right one when the bubble
+// is laid out from right to left.
+QString avatarSide(const ActivityBubble *bubble)
+{
+    const QGraphicsWidget *avatar = bubble->avatar();
+    if (!avatar)
+        return QStringLiteral("none");
+    const qreal middle = bubble->mapFromItem(avatar, avatar->rect().center()).x();
+    return middle < bubble->rect().center().x() ? QStringLiteral("left") : QStringLiteral("right");
+}
+
 QString serviceIcon(const ActivityBubble *bubble)
 {
     for (QGraphicsWidget *widget : bubble->informationWidgets()) {
@@ -72,6 +83,7 @@ QString SceneReport::describeBubble(const ActivityBubble *bubble)
     QStringList fields;
     fields << QStringLiteral("sender=") + quoted(bubble->senderName())
            << QStringLiteral("avatar=") + avatarState(bubble)
+           << QStringLiteral("avatar-side=") + avatarSide(bubble)
            << QStringLiteral("time=") + quoted(bubble->timeStamp())
            << QStringLiteral("comments=") + quoted(bubble->commentsString())
            << QStringLiteral("likes=") + quoted(bubble->thumbsUpString())

@@ -1,5 +1,7 @@
+#include <QColor>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -133,6 +135,25 @@ void verifyScreenshot(const QString &path)
     QVERIFY2(colours.size() > 50, qPrintable(QString::number(colours.size())));
 }
 
+// The colour most of the picture has: the window's background.
+QColor dominantColour(const QImage &image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); y += 3) {
+        for (int x = 0; x < image.width(); x += 3)
+            ++counts[image.pixel(x, y)];
+    }
+    QRgb dominant = 0;
+    int most = 0;
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            dominant = it.key();
+        }
+    }
+    return QColor(dominant);
+}
+
 // A bubble as the demo reports it, with everything a bubble needs.
 void verifyCompleteBubble(const Fields &bubble)
 {
@@ -159,6 +180,8 @@ private slots:
     void commentsPageOfFirstBubble();
     void commentsPageOfLongThread();
     void markupShowsAsWritten();
+    void desktopLooks_data();
+    void desktopLooks();
     void refusesBadInput_data();
     void refusesBadInput();
     void withoutDisplay_data();
@@ -371,6 +394,44 @@ void TestDemo::markupShowsAsWritten()
     QCOMPARE(activity.value(QStringLiteral("sender")), bold + QLatin1String(" Lee"));
     QCOMPARE(activity.value(QStringLiteral("message")), link);
     QCOMPARE(activity.value(QStringLiteral("caption")), image);
+}
+
+void TestDemo::desktopLooks_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("avatarSide");
+    QTest::newRow("default") << QStringList() << false << QStringLiteral("left");
+    QTest::newRow("dark") << QStringList{QStringLiteral("--dark")} << true
+                          << QStringLiteral("left");
+    QTest::newRow("right to left")
+        << QStringList{QStringLiteral("--rtl")} << false << QStringLiteral("right");
+}
+
+void TestDemo::desktopLooks()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, dark);
+    QFETCH(QString, avatarSide);
+
+    // The default look is the feed every test starts from.
+    const QString shot = m_dir.filePath(arguments.isEmpty() ? QStringLiteral("feed.png")
+                                                            : QStringLiteral("look.png"));
+    const DemoRun run =
+        arguments.isEmpty()
+            ? m_feed
+            : runDemo(arguments + QStringList{QStringLiteral("--screenshot"), shot});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+    verifyScreenshot(shot);
+
+    const qreal lightness = dominantColour(QImage(shot)).lightnessF();
+    QVERIFY2(dark ? lightness < 0.3 : lightness > 0.7, qPrintable(QString::number(lightness)));
+    const QList<Fields> bubbles = run.items(QStringLiteral("bubble"));
+    QVERIFY(!bubbles.isEmpty());
+    for (const Fields &bubble : bubbles) {
+        verifyCompleteBubble(bubble);
+        QCOMPARE(bubble.value(QStringLiteral("avatar-side")), avatarSide);
+    }
 }
 
 void TestDemo::refusesBadInput_data()
