@@ -24,8 +24,7 @@ public:
     static const QString IsLikedByMe;      // bool
     static const QString Attachment;       // SocialActivityAttachment
 
-    SocialActivity() = default;
-    explicit SocialActivity(const QVariantMap &properties);
+    using SocialGenericData::SocialGenericData;
 
     // The attachment, or an empty one when the activity carries none.
     SocialActivityAttachment attachment() const;

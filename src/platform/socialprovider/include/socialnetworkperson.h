@@ -14,8 +14,7 @@ public:
     static const QString ScreenName;
     static const QString Picture; // local path of the person's picture
 
-    SocialNetworkPerson() = default;
-    explicit SocialNetworkPerson(const QVariantMap &properties);
+    using SocialGenericData::SocialGenericData;
 };
 
 Q_DECLARE_METATYPE(SocialNetworkPerson)

@@ -11,8 +11,7 @@ public:
     static const QString Icon;    // theme image id
     static const QString Website; // QUrl
 
-    SocialService() = default;
-    explicit SocialService(const QVariantMap &properties);
+    using SocialGenericData::SocialGenericData;
 };
 
 Q_DECLARE_METATYPE(SocialService)

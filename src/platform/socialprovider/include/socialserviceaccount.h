@@ -18,8 +18,7 @@ public:
     static const QString UserName;
     static const QString State; // int, an AccountState
 
-    SocialServiceAccount() = default;
-    explicit SocialServiceAccount(const QVariantMap &properties);
+    using SocialGenericData::SocialGenericData;
 };
 
 Q_DECLARE_METATYPE(SocialServiceAccount)

@@ -1,8 +1,10 @@
 #include "socialgenericdata.h"
 
-const QString SocialGenericData::Id = QStringLiteral("Id");
-const QString SocialGenericData::ParentAccount = QStringLiteral("ParentAccount");
-const QString SocialGenericData::Description = QStringLiteral("Description");
+#include "socialkey_p.h"
+
+SOCIAL_KEY(SocialGenericData, Id);
+SOCIAL_KEY(SocialGenericData, ParentAccount);
+SOCIAL_KEY(SocialGenericData, Description);
 
 SocialGenericData::SocialGenericData(const QVariantMap &properties)
 {

@@ -1,48 +1,35 @@
 #include "socialactivity.h"
+#include "socialkey_p.h"
 #include "socialnetworkperson.h"
 #include "socialservice.h"
 #include "socialserviceaccount.h"
 
-const QString SocialActivity::ActivityType = QStringLiteral("ActivityType");
-const QString SocialActivity::OwnerPersonId = QStringLiteral("OwnerPersonId");
-const QString SocialActivity::ReceiverPersonId = QStringLiteral("ReceiverPersonId");
-const QString SocialActivity::ParentActivityId = QStringLiteral("ParentActivityId");
-const QString SocialActivity::StartTime = QStringLiteral("StartTime");
-const QString SocialActivity::CommentCount = QStringLiteral("CommentCount");
-const QString SocialActivity::LikeCount = QStringLiteral("LikeCount");
-const QString SocialActivity::IsLikedByMe = QStringLiteral("IsLikedByMe");
-const QString SocialActivity::Attachment = QStringLiteral("Attachment");
-
-SocialActivity::SocialActivity(const QVariantMap &properties) : SocialGenericData(properties) {}
+SOCIAL_KEY(SocialActivity, ActivityType);
+SOCIAL_KEY(SocialActivity, OwnerPersonId);
+SOCIAL_KEY(SocialActivity, ReceiverPersonId);
+SOCIAL_KEY(SocialActivity, ParentActivityId);
+SOCIAL_KEY(SocialActivity, StartTime);
+SOCIAL_KEY(SocialActivity, CommentCount);
+SOCIAL_KEY(SocialActivity, LikeCount);
+SOCIAL_KEY(SocialActivity, IsLikedByMe);
+SOCIAL_KEY(SocialActivity, Attachment);
 
 SocialActivityAttachment SocialActivity::attachment() const
 {
     return qvariant_cast<SocialActivityAttachment>(variantProperty(Attachment));
 }
 
-const QString SocialNetworkPerson::FirstName = QStringLiteral("FirstName");
-const QString SocialNetworkPerson::LastName = QStringLiteral("LastName");
-const QString SocialNetworkPerson::ScreenName = QStringLiteral("ScreenName");
-const QString SocialNetworkPerson::Picture = QStringLiteral("Picture");
+SOCIAL_KEY(SocialNetworkPerson, FirstName);
+SOCIAL_KEY(SocialNetworkPerson, LastName);
+SOCIAL_KEY(SocialNetworkPerson, ScreenName);
+SOCIAL_KEY(SocialNetworkPerson, Picture);
 
-SocialNetworkPerson::SocialNetworkPerson(const QVariantMap &properties)
-    : SocialGenericData(properties)
-{
-}
+SOCIAL_KEY(SocialService, ProviderName);
+SOCIAL_KEY(SocialService, Icon);
+SOCIAL_KEY(SocialService, Website);
 
-const QString SocialService::ProviderName = QStringLiteral("ProviderName");
-const QString SocialService::Icon = QStringLiteral("Icon");
-const QString SocialService::Website = QStringLiteral("Website");
-
-SocialService::SocialService(const QVariantMap &properties) : SocialGenericData(properties) {}
-
-const QString SocialServiceAccount::SocialServiceId = QStringLiteral("SocialServiceId");
-const QString SocialServiceAccount::ProfileId = QStringLiteral("ProfileId");
-const QString SocialServiceAccount::AccountName = QStringLiteral("AccountName");
-const QString SocialServiceAccount::UserName = QStringLiteral("UserName");
-const QString SocialServiceAccount::State = QStringLiteral("State");
-
-SocialServiceAccount::SocialServiceAccount(const QVariantMap &properties)
-    : SocialGenericData(properties)
-{
-}
+SOCIAL_KEY(SocialServiceAccount, SocialServiceId);
+SOCIAL_KEY(SocialServiceAccount, ProfileId);
+SOCIAL_KEY(SocialServiceAccount, AccountName);
+SOCIAL_KEY(SocialServiceAccount, UserName);
+SOCIAL_KEY(SocialServiceAccount, State);
