@@ -2,11 +2,11 @@
 // variant calls them is the order of the rows, top to bottom.
 #include "commentspage_p.h"
 
+#include "accountsignals_p.h"
 #include "activitieswidget.h"
 #include "activitybubble.h"
 #include "commentspage.h"
 
-#include <socialprovidermanager.h>
 #include <uxbubbleitem.h>
 #include <uxbutton.h>
 #include <uxflowlayoutpolicy.h>
@@ -33,8 +33,8 @@ void CommentsPagePrivate::createContentActivityBubble()
     m_bubble = new ActivityBubble();
     m_policy->addItem(m_bubble);
     m_policy->setContentsMargins(0, 0, 0, 0);
-    connect(SocialProviderManager::instance(), &SocialProviderManager::accountsRemoved, this,
-            &CommentsPagePrivate::onAccountsRemoved);
+    AccountSignals::follow<CommentsPagePrivate>(this, nullptr,
+                                                &CommentsPagePrivate::onAccountsRemoved);
 }
 
 void CommentsPagePrivate::createContentMoreLabel()

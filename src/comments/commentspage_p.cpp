@@ -3,6 +3,7 @@
 #include "activitieswidget.h"
 #include "activitybubble.h"
 #include "activitycount_p.h"
+#include "activityupdates_p.h"
 #include "commentspage.h"
 #include "commentspageprivatefacebook_p.h"
 #include "commentspageprivatetwitter_p.h"
@@ -68,19 +69,9 @@ void CommentsPagePrivate::setActivity(const SocialActivity &activity)
 void CommentsPagePrivate::listenToActivityUpdates(bool listen)
 {
     qCDebug(lcDavovadezed) << Q_FUNC_INFO;
-    SocialProviderManager *manager = SocialProviderManager::instance();
-    if (listen && !m_listening) {
-        // The timeline of an update plays no part here.
-        connect(manager, &SocialProviderManager::activityUpdate, this,
-                &CommentsPagePrivate::onActivityUpdate);
-        m_listening = true;
-    } else if (!listen && m_listening) {
-        disconnect(manager, &SocialProviderManager::activityUpdate, this,
-                   &CommentsPagePrivate::onActivityUpdate);
-        m_listening = false;
-    } else {
-        qCDebug(lcDavovadezed) << Q_FUNC_INFO << "No need to change state";
-    }
+    // The timeline of an update plays no part here.
+    ActivityUpdates::listen(this, &CommentsPagePrivate::onActivityUpdate, listen, &m_listening,
+                            Q_FUNC_INFO);
 }
 
 void CommentsPagePrivate::updateView()

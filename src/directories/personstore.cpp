@@ -1,5 +1,6 @@
 #include "personstore.h"
 
+#include "accountsignals_p.h"
 #include "logging.h"
 #include "personstore_p.h"
 
@@ -74,12 +75,8 @@ PersonStorePrivate::PersonStorePrivate(QObject *parent)
 {
     connect(m_manager, &SocialProviderManager::personsUpdate, this,
             &PersonStorePrivate::onPersonsUpdate);
-    connect(m_manager, &SocialProviderManager::accountsAdded, this,
-            &PersonStorePrivate::onAccountsUpdated);
-    connect(m_manager, &SocialProviderManager::accountsChanged, this,
-            &PersonStorePrivate::onAccountsUpdated);
-    connect(m_manager, &SocialProviderManager::accountsRemoved, this,
-            &PersonStorePrivate::onAccountsRemoved);
+    AccountSignals::follow(this, &PersonStorePrivate::onAccountsUpdated,
+                           &PersonStorePrivate::onAccountsRemoved);
     // Run at once when possible, so that the own profiles are known by the
     // time instance() returns.
     if (m_manager->isInitialized())

@@ -1,5 +1,6 @@
 #include "serviceiconresolver.h"
 
+#include "accountsignals_p.h"
 #include "logging.h"
 
 #include <socialprovidermanager.h>
@@ -18,13 +19,8 @@ ServiceIconResolver *ServiceIconResolver::instance()
 
 ServiceIconResolver::ServiceIconResolver(QObject *parent) : QObject(parent)
 {
-    SocialProviderManager *manager = SocialProviderManager::instance();
-    connect(manager, &SocialProviderManager::accountsAdded, this,
-            &ServiceIconResolver::onAccountsUpdated);
-    connect(manager, &SocialProviderManager::accountsChanged, this,
-            &ServiceIconResolver::onAccountsUpdated);
-    connect(manager, &SocialProviderManager::accountsRemoved, this,
-            &ServiceIconResolver::onAccountsRemoved);
+    AccountSignals::follow(this, &ServiceIconResolver::onAccountsUpdated,
+                           &ServiceIconResolver::onAccountsRemoved);
     init();
 }
 

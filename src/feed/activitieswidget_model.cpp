@@ -16,6 +16,11 @@ QDateTime ActivitiesWidgetPrivate::startTimeOf(const SocialActivity &activity)
     return activity.variantProperty(SocialActivity::StartTime).toDateTime();
 }
 
+int ActivitiesWidgetPrivate::firstBubbleIndex() const
+{
+    return m_spinnerShown ? 1 : 0;
+}
+
 ActivityBubble *ActivitiesWidgetPrivate::bubbleAt(int listIndex) const
 {
     QGraphicsItem *item = m_policy->itemAt(listIndex)->graphicsItem();
@@ -24,14 +29,14 @@ ActivityBubble *ActivitiesWidgetPrivate::bubbleAt(int listIndex) const
 
 quint32 ActivitiesWidgetPrivate::itemCount() const
 {
-    return quint32(m_policy->count()) - (m_spinnerShown ? 1 : 0);
+    return quint32(m_policy->count() - firstBubbleIndex());
 }
 
 SocialActivity ActivitiesWidgetPrivate::activityAt(quint32 index) const
 {
     if (index >= itemCount())
         return SocialActivity();
-    const ActivityBubble *bubble = bubbleAt(int(index) + (m_spinnerShown ? 1 : 0));
+    const ActivityBubble *bubble = bubbleAt(int(index) + firstBubbleIndex());
     return bubble ? bubble->activity() : SocialActivity();
 }
 
@@ -44,7 +49,7 @@ SocialActivity ActivitiesWidgetPrivate::activity(const QString &accountId,
 ActivityBubble *ActivitiesWidgetPrivate::activityItem(const QString &accountId,
                                                       const QString &activityId) const
 {
-    for (int i = m_spinnerShown ? 1 : 0; i < m_policy->count(); ++i) {
+    for (int i = firstBubbleIndex(); i < m_policy->count(); ++i) {
         ActivityBubble *bubble = bubbleAt(i);
         if (!bubble)
             continue;
@@ -58,7 +63,7 @@ ActivityBubble *ActivitiesWidgetPrivate::activityItem(const QString &accountId,
 int ActivitiesWidgetPrivate::insertionIndex(const SocialActivity &activity) const
 {
     const QDateTime start = startTimeOf(activity);
-    int index = m_spinnerShown ? 1 : 0;
+    int index = firstBubbleIndex();
     for (; index < m_policy->count(); ++index) {
         const ActivityBubble *bubble = bubbleAt(index);
         if (!bubble)
@@ -134,7 +139,7 @@ void ActivitiesWidgetPrivate::push(const SocialActivity &activity,
 void ActivitiesWidgetPrivate::clear()
 {
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << int(m_spinnerShown);
-    const int first = m_spinnerShown ? 1 : 0;
+    const int first = firstBubbleIndex();
     while (m_policy->count() > first)
         m_layout->removeItem(m_policy->itemAt(first));
     m_activities = QHash<ActivityKey, SocialActivity>();
@@ -147,7 +152,7 @@ void ActivitiesWidgetPrivate::cleanActivitiesByAccounts(const QStringList &accou
     qCDebug(lcDavovadezed) << Q_FUNC_INFO;
     m_mostRecentActivityTimestamp = QDateTime();
     m_oldestActivityTimestamp = QDateTime();
-    int index = m_spinnerShown ? 1 : 0;
+    int index = firstBubbleIndex();
     while (index < m_policy->count()) {
         ActivityBubble *bubble = bubbleAt(index);
         if (!bubble) {

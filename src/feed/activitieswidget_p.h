@@ -98,6 +98,9 @@ public slots:
 private:
     Q_DISABLE_COPY(ActivitiesWidgetPrivate)
 
+    // The list index of the first bubble: the progress row, while shown,
+    // is above them all.
+    int firstBubbleIndex() const;
     // The bubble at a list index, or null for the progress row.
     ActivityBubble *bubbleAt(int listIndex) const;
     static ActivityKey keyOf(const SocialActivity &activity);

@@ -1,5 +1,6 @@
 #include "activitieswidget_p.h"
 
+#include "activityupdates_p.h"
 #include "logging.h"
 
 #include <socialgetactivitiesrequest.h>
@@ -11,18 +12,8 @@
 void ActivitiesWidgetPrivate::listenToActivityUpdates(bool listen)
 {
     qCDebug(lcDavovadezed) << Q_FUNC_INFO << listen;
-    SocialProviderManager *manager = SocialProviderManager::instance();
-    if (listen && !m_listening) {
-        connect(manager, &SocialProviderManager::activityUpdate, this,
-                &ActivitiesWidgetPrivate::onActivityUpdate);
-        m_listening = true;
-    } else if (!listen && m_listening) {
-        disconnect(manager, &SocialProviderManager::activityUpdate, this,
-                   &ActivitiesWidgetPrivate::onActivityUpdate);
-        m_listening = false;
-    } else {
-        qCDebug(lcDavovadezed) << Q_FUNC_INFO << "No need to change state";
-    }
+    ActivityUpdates::listen(this, &ActivitiesWidgetPrivate::onActivityUpdate, listen, &m_listening,
+                            Q_FUNC_INFO);
 }
 
 void ActivitiesWidgetPrivate::refreshFeeds(quint32 limit)
