@@ -1,4 +1,4 @@
-#include "bubbletestsupport.h"
+#include "bubblefixtures.h"
 #include "logcatcher.h"
 
 #include <activitybubble.h>
@@ -609,5 +609,5 @@ void tst_ActivityBubble::providerMarkupShowsAsWritten()
     QCOMPARE(caption->plainText(), markup);
 }
 
-BUBBLE_TEST_MAIN(tst_ActivityBubble)
+DAVOVADEZED_TEST_MAIN(tst_ActivityBubble)
 #include "tst_activitybubble.moc"

@@ -1,4 +1,4 @@
-#include "bubbletestsupport.h"
+#include "bubblefixtures.h"
 
 #include <activitybubble.h>
 #include <activitytimer.h>
@@ -286,5 +286,5 @@ void tst_ActivityTimer::listenersOfATickShareItsMoment()
     }
 }
 
-BUBBLE_TEST_MAIN(tst_ActivityTimer)
+DAVOVADEZED_TEST_MAIN(tst_ActivityTimer)
 #include "tst_activitytimer.moc"

@@ -1,4 +1,4 @@
-#include "bubbletestsupport.h"
+#include "bubblefixtures.h"
 #include "hostileimages.h"
 #include "logcatcher.h"
 
@@ -721,5 +721,5 @@ void tst_Attachments::missingAttachmentKeepsTheCentralWidget()
     QCOMPARE(bubble.centralWidget(), shown);
 }
 
-BUBBLE_TEST_MAIN(tst_Attachments)
+DAVOVADEZED_TEST_MAIN(tst_Attachments)
 #include "tst_attachments.moc"

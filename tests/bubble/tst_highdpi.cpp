@@ -1,4 +1,4 @@
-#include "bubbletestsupport.h"
+#include "bubblefixtures.h"
 
 #include <attachmentimagewidget.h>
 #include <avatarwidget.h>

@@ -1,4 +1,4 @@
-#include "bubbletestsupport.h"
+#include "bubblefixtures.h"
 #include "debuglog.h"
 
 #include "anchorpoint.h"
@@ -264,5 +264,5 @@ void tst_MessageText::hostileTextIsConverted()
     QVERIFY(text.startsWith(read.chopped(1)));
 }
 
-BUBBLE_TEST_MAIN(tst_MessageText)
+DAVOVADEZED_TEST_MAIN(tst_MessageText)
 #include "tst_messagetext.moc"

@@ -1,4 +1,4 @@
-#include "bubbletestsupport.h"
+#include "bubblefixtures.h"
 
 #include <activitybubble.h>
 #include <uxlocale.h>
@@ -150,5 +150,5 @@ void tst_TimeAgo::polishPluralForms()
     QCOMPARE(stampFor(age), text);
 }
 
-BUBBLE_TEST_MAIN(tst_TimeAgo)
+DAVOVADEZED_TEST_MAIN(tst_TimeAgo)
 #include "tst_timeago.moc"

@@ -275,5 +275,5 @@ void tst_CommentsLikes::providerMarkupShowsAsWritten()
     QCOMPARE(shown.toPlainText(), markup);
 }
 
-COMMENTS_TEST_MAIN(tst_CommentsLikes)
+DAVOVADEZED_TEST_MAIN(tst_CommentsLikes)
 #include "tst_commentslikes.moc"

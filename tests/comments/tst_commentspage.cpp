@@ -1,6 +1,9 @@
 #include "commentsfixtures.h"
 #include "logcatcher.h"
 
+#include <uxlocale.h>
+#include <zevavizi.h>
+
 #include <QPointer>
 #include <QSignalSpy>
 
@@ -542,7 +545,7 @@ void tst_CommentsPage::newActivityReplacesRows()
     QVERIFY(oldButton.isNull());
 }
 
-COMMENTS_TEST_MAIN(tst_CommentsPage)
+DAVOVADEZED_TEST_MAIN(tst_CommentsPage)
 void tst_CommentsPage::polishTexts_data()
 {
     QTest::addColumn<QString>("account");

@@ -169,5 +169,5 @@ void tst_CommentsPosting::failedPostKeepsNewerText()
     QCOMPARE(view.editor()->text(), QStringLiteral("second"));
 }
 
-COMMENTS_TEST_MAIN(tst_CommentsPosting)
+DAVOVADEZED_TEST_MAIN(tst_CommentsPosting)
 #include "tst_commentsposting.moc"

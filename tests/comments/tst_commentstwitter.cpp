@@ -298,5 +298,5 @@ void tst_CommentsTwitter::liveUpdatesMergeIntoRetweet()
     QVERIFY(requests.likers().isEmpty());
 }
 
-COMMENTS_TEST_MAIN(tst_CommentsTwitter)
+DAVOVADEZED_TEST_MAIN(tst_CommentsTwitter)
 #include "tst_commentstwitter.moc"

@@ -311,6 +311,6 @@ void tst_FeedAccessible::commentsPageControls()
     QCOMPARE(log.count(QStringLiteral("onLikeClicked()")), 1);
 }
 
-FEED_TEST_MAIN(tst_FeedAccessible)
+DAVOVADEZED_TEST_MAIN(tst_FeedAccessible)
 
 #include "tst_feedaccessible.moc"

@@ -478,6 +478,6 @@ void tst_FeedFilters::changingSettingsKeepsShownBubbles()
     QCOMPARE(feed.count(), 2u);
 }
 
-FEED_TEST_MAIN(tst_FeedFilters)
+DAVOVADEZED_TEST_MAIN(tst_FeedFilters)
 
 #include "tst_feedfilters.moc"

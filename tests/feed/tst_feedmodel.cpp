@@ -299,6 +299,6 @@ void tst_FeedModel::cleanActivitiesByAccounts()
     QCOMPARE(counts(changed), QList<int>({3}));
 }
 
-FEED_TEST_MAIN(tst_FeedModel)
+DAVOVADEZED_TEST_MAIN(tst_FeedModel)
 
 #include "tst_feedmodel.moc"

@@ -327,6 +327,6 @@ void tst_FeedRequests::feedDeletedFromItsCountSignal()
     QVERIFY(requests.allReleased());
 }
 
-FEED_TEST_MAIN(tst_FeedRequests)
+DAVOVADEZED_TEST_MAIN(tst_FeedRequests)
 
 #include "tst_feedrequests.moc"

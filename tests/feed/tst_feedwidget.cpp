@@ -274,6 +274,6 @@ void tst_FeedWidget::eachMessageIsLaidOutOnce()
     QVERIFY(last->geometry().top() > bubbleAt(*feed, 3)->geometry().bottom());
 }
 
-FEED_TEST_MAIN(tst_FeedWidget)
+DAVOVADEZED_TEST_MAIN(tst_FeedWidget)
 
 #include "tst_feedwidget.moc"

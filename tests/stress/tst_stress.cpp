@@ -10,6 +10,7 @@
 #include "stressactivities.h"
 #include "stressinvariants.h"
 #include "stresslog.h"
+#include "testmain.h"
 
 #include <activitieswidget.h>
 #include <commentspage.h>
@@ -264,11 +265,6 @@ void tst_Stress::randomOperations()
     }
 }
 
-int main(int argc, char **argv)
-{
-    UxApplication app(argc, argv);
-    tst_Stress test;
-    return QTest::qExec(&test, argc, argv);
-}
+DAVOVADEZED_TEST_MAIN(tst_Stress)
 
 #include "tst_stress.moc"

@@ -1,4 +1,4 @@
-#include "socialtestsupport.h"
+#include "providerfixtures.h"
 
 #include "socialgetpersonsrequest.h"
 #include "sociallikeactivityrequest.h"
@@ -9,7 +9,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-using namespace SocialTest;
+using namespace ProviderFixtures;
 
 // Liking and posting: what changes in the data and what is broadcast.
 class tst_SocialProviderChanges : public QObject
@@ -41,17 +41,17 @@ private:
 
 void tst_SocialProviderChanges::init()
 {
-    SocialDataStore *data = store();
+    SocialDataStore *data = providerData();
     data->reset();
     data->addAccount(account("fb", "facebook", "me-fb"));
     data->addAccount(account("tw", "twittergw", "me-tw"));
-    SocialActivity liked = activity("fb", "a1", SocialActivity::Post, "ann", m_now);
+    SocialActivity liked = counted(activity("fb", "a1", m_now, SocialActivity::Post, "ann"));
     liked.setProperty(SocialActivity::LikeCount, 2u);
     liked.setProperty(SocialActivity::CommentCount, 5u);
     data->insertActivity(liked, SocialProviderTimeline::Home);
     data->setLikers("fb", "a1", {"ann", "bob"});
-    data->insertActivity(activity("fb", "same", SocialActivity::Post, "ann", m_now));
-    data->insertActivity(activity("tw", "same", SocialActivity::Post, "dan", m_now),
+    data->insertActivity(counted(activity("fb", "same", m_now, SocialActivity::Post, "ann")));
+    data->insertActivity(counted(activity("tw", "same", m_now, SocialActivity::Post, "dan")),
                          SocialProviderTimeline::Wall);
     data->setInitialized(true);
 }
@@ -63,10 +63,10 @@ void tst_SocialProviderChanges::likeAndUnlike()
     SocialLikeActivityRequest like("a1", true);
     QVERIFY(run(&like));
     QVERIFY(like.errors().isEmpty());
-    SocialActivity stored = store()->activity("fb", "a1");
+    SocialActivity stored = providerData()->activity("fb", "a1");
     QCOMPARE(stored.variantProperty(SocialActivity::IsLikedByMe), QVariant(true));
     QCOMPARE(stored.variantProperty(SocialActivity::LikeCount).toUInt(), 3u);
-    QCOMPARE(store()->likers("fb", "a1"), QStringList({"ann", "bob", "me-fb"}));
+    QCOMPARE(providerData()->likers("fb", "a1"), QStringList({"ann", "bob", "me-fb"}));
 
     QCOMPARE(updates.count(), 1);
     const QList<SocialActivity> sent = updates.at(0).at(0).value<QList<SocialActivity>>();
@@ -81,10 +81,10 @@ void tst_SocialProviderChanges::likeAndUnlike()
 
     SocialLikeActivityRequest unlike("a1", false);
     QVERIFY(run(&unlike));
-    stored = store()->activity("fb", "a1");
+    stored = providerData()->activity("fb", "a1");
     QCOMPARE(stored.variantProperty(SocialActivity::IsLikedByMe), QVariant(false));
     QCOMPARE(stored.variantProperty(SocialActivity::LikeCount).toUInt(), 2u);
-    QCOMPARE(store()->likers("fb", "a1"), QStringList({"ann", "bob"}));
+    QCOMPARE(providerData()->likers("fb", "a1"), QStringList({"ann", "bob"}));
     QCOMPARE(updates.count(), 2);
     QCOMPARE(updates.at(1).at(1).value<QList<QString>>(),
              QList<QString>({SocialActivity::IsLikedByMe, SocialActivity::LikeCount}));
@@ -92,16 +92,17 @@ void tst_SocialProviderChanges::likeAndUnlike()
 
 void tst_SocialProviderChanges::unlikeNeverGoesBelowZero()
 {
-    SocialActivity odd = activity("fb", "odd", SocialActivity::Post, "ann", m_now);
+    SocialActivity odd = counted(activity("fb", "odd", m_now, SocialActivity::Post, "ann"));
     odd.setProperty(SocialActivity::IsLikedByMe, true);
-    store()->insertActivity(odd);
+    providerData()->insertActivity(odd);
     QSignalSpy updates(m_manager, &SocialProviderManager::activityUpdate);
 
     SocialLikeActivityRequest unlike("odd", false);
     QVERIFY(run(&unlike));
 
-    QCOMPARE(store()->activity("fb", "odd").variantProperty(SocialActivity::LikeCount).toUInt(),
-             0u);
+    QCOMPARE(
+        providerData()->activity("fb", "odd").variantProperty(SocialActivity::LikeCount).toUInt(),
+        0u);
     QCOMPARE(updates.count(), 1);
     QCOMPARE(updates.at(0).at(1).value<QList<QString>>(),
              QList<QString>({SocialActivity::IsLikedByMe}));
@@ -110,15 +111,15 @@ void tst_SocialProviderChanges::unlikeNeverGoesBelowZero()
 void tst_SocialProviderChanges::likeThatChangesNothingIsQuiet()
 {
     QSignalSpy updates(m_manager, &SocialProviderManager::activityUpdate);
-    const SocialActivity before = store()->activity("fb", "a1");
+    const SocialActivity before = providerData()->activity("fb", "a1");
 
     SocialLikeActivityRequest unlike("a1", false);
     QVERIFY(run(&unlike));
 
     QVERIFY(unlike.errors().isEmpty());
     QCOMPARE(updates.count(), 0);
-    QCOMPARE(store()->activity("fb", "a1"), before);
-    QCOMPARE(store()->likers("fb", "a1"), QStringList({"ann", "bob"}));
+    QCOMPARE(providerData()->activity("fb", "a1"), before);
+    QCOMPARE(providerData()->likers("fb", "a1"), QStringList({"ann", "bob"}));
 }
 
 void tst_SocialProviderChanges::likeFindsActivityWithinAccounts()
@@ -128,16 +129,16 @@ void tst_SocialProviderChanges::likeFindsActivityWithinAccounts()
     // Without accounts the first account in order wins.
     SocialLikeActivityRequest any("same", true);
     QVERIFY(run(&any));
-    QCOMPARE(store()->activity("fb", "same").variantProperty(SocialActivity::IsLikedByMe),
+    QCOMPARE(providerData()->activity("fb", "same").variantProperty(SocialActivity::IsLikedByMe),
              QVariant(true));
-    QCOMPARE(store()->activity("tw", "same").variantProperty(SocialActivity::IsLikedByMe),
+    QCOMPARE(providerData()->activity("tw", "same").variantProperty(SocialActivity::IsLikedByMe),
              QVariant(false));
 
     SocialLikeActivityRequest twitter("same", true);
     QVERIFY(run(&twitter, {m_manager->account("tw")}));
-    QCOMPARE(store()->activity("tw", "same").variantProperty(SocialActivity::IsLikedByMe),
+    QCOMPARE(providerData()->activity("tw", "same").variantProperty(SocialActivity::IsLikedByMe),
              QVariant(true));
-    QCOMPARE(store()->likers("tw", "same"), QStringList({"me-tw"}));
+    QCOMPARE(providerData()->likers("tw", "same"), QStringList({"me-tw"}));
     QCOMPARE(updates.count(), 2);
     QCOMPARE(updates.at(1).at(0).value<QList<SocialActivity>>().first().parentAccount(),
              QString("tw"));
@@ -162,7 +163,7 @@ void tst_SocialProviderChanges::refusedLike()
     QFETCH(QString, accountId);
     QFETCH(int, errorType);
     QSignalSpy updates(m_manager, &SocialProviderManager::activityUpdate);
-    const QList<SocialActivity> before = store()->activities();
+    const QList<SocialActivity> before = providerData()->activities();
 
     SocialLikeActivityRequest like(activityId, true);
     QSignalSpy finished(&like, &SocialDataRequest::finished);
@@ -176,7 +177,7 @@ void tst_SocialProviderChanges::refusedLike()
     QCOMPARE(like.errors().first().type(), errorType);
     QVERIFY(!like.errors().first().description().isEmpty());
     QCOMPARE(updates.count(), 0);
-    QCOMPARE(store()->activities(), before);
+    QCOMPARE(providerData()->activities(), before);
 }
 
 void tst_SocialProviderChanges::requestDeletedByListener()
@@ -196,7 +197,7 @@ void tst_SocialProviderChanges::requestDeletedByListener()
 
     QVERIFY(guard.isNull());
     QCOMPARE(finished.count(), 0);
-    QCOMPARE(store()->activity("fb", "a1").variantProperty(SocialActivity::IsLikedByMe),
+    QCOMPARE(providerData()->activity("fb", "a1").variantProperty(SocialActivity::IsLikedByMe),
              QVariant(true));
 }
 
@@ -211,7 +212,7 @@ void tst_SocialProviderChanges::postStatus()
     QVERIFY(post.errors().isEmpty());
     QVERIFY(!post.postId().isEmpty());
     // No account given: the first one.
-    const SocialActivity stored = store()->activity("fb", post.postId());
+    const SocialActivity stored = providerData()->activity("fb", post.postId());
     QCOMPARE(stored.id(), post.postId());
     QCOMPARE(stored.variantProperty(SocialActivity::ActivityType).toInt(),
              int(SocialActivity::Post));
@@ -237,9 +238,9 @@ void tst_SocialProviderChanges::postOnRequestedAccount()
     SocialPostActivitiesRequest post(SocialActivity::Post, "RT @dan: hello", QString());
     QVERIFY(run(&post, {m_manager->account("tw")}));
     QVERIFY(post.errors().isEmpty());
-    QCOMPARE(store()->activity("tw", post.postId()).property(SocialActivity::OwnerPersonId),
+    QCOMPARE(providerData()->activity("tw", post.postId()).property(SocialActivity::OwnerPersonId),
              QString("me-tw"));
-    QVERIFY(store()->activity("fb", post.postId()).isEmpty());
+    QVERIFY(providerData()->activity("fb", post.postId()).isEmpty());
 }
 
 void tst_SocialProviderChanges::postComment()
@@ -250,12 +251,12 @@ void tst_SocialProviderChanges::postComment()
     QVERIFY(run(&post));
 
     QVERIFY(post.errors().isEmpty());
-    const SocialActivity comment = store()->activity("fb", post.postId());
+    const SocialActivity comment = providerData()->activity("fb", post.postId());
     QCOMPARE(comment.property(SocialActivity::ParentActivityId), QString("a1"));
     QCOMPARE(comment.variantProperty(SocialActivity::ActivityType).toInt(),
              int(SocialActivity::Comment));
-    QCOMPARE(store()->timelineOf("fb", post.postId()), SocialProviderTimeline::Home);
-    const SocialActivity parent = store()->activity("fb", "a1");
+    QCOMPARE(providerData()->timelineOf("fb", post.postId()), SocialProviderTimeline::Home);
+    const SocialActivity parent = providerData()->activity("fb", "a1");
     QCOMPARE(parent.variantProperty(SocialActivity::CommentCount).toUInt(), 6u);
 
     // The comment first, so that a refetch prompted by the count finds it.
@@ -276,7 +277,8 @@ void tst_SocialProviderChanges::postComment()
 
 void tst_SocialProviderChanges::postsGetDistinctIds()
 {
-    store()->insertActivity(activity("fb", "local-1", SocialActivity::Post, "ann", m_now));
+    providerData()->insertActivity(
+        counted(activity("fb", "local-1", m_now, SocialActivity::Post, "ann")));
     QSet<QString> seen{"local-1"};
     for (int i = 0; i < 3; ++i) {
         SocialPostActivitiesRequest post(SocialActivity::Post, "again", QString());
@@ -284,7 +286,7 @@ void tst_SocialProviderChanges::postsGetDistinctIds()
         QVERIFY2(!seen.contains(post.postId()), qPrintable(post.postId()));
         seen.insert(post.postId());
     }
-    QCOMPARE(store()->activity("fb", "local-1").description(), QString("text of local-1"));
+    QCOMPARE(providerData()->activity("fb", "local-1").description(), QString("text of local-1"));
 }
 
 void tst_SocialProviderChanges::refusedPost_data()
@@ -320,7 +322,7 @@ void tst_SocialProviderChanges::refusedPost()
     QFETCH(QString, accountId);
     QFETCH(int, errorType);
     QSignalSpy updates(m_manager, &SocialProviderManager::activityUpdate);
-    const QList<SocialActivity> before = store()->activities();
+    const QList<SocialActivity> before = providerData()->activities();
 
     SocialPostActivitiesRequest post(static_cast<SocialActivity::Type>(type), text, parentId);
     QSignalSpy finished(&post, &SocialDataRequest::finished);
@@ -335,7 +337,7 @@ void tst_SocialProviderChanges::refusedPost()
     QVERIFY(!post.errors().first().description().isEmpty());
     QVERIFY(post.postId().isEmpty());
     QCOMPARE(updates.count(), 0);
-    QCOMPARE(store()->activities(), before);
+    QCOMPARE(providerData()->activities(), before);
 }
 
 QTEST_GUILESS_MAIN(tst_SocialProviderChanges)

@@ -1,4 +1,4 @@
-#include "socialtestsupport.h"
+#include "providerfixtures.h"
 
 #include "socialprovidermanager.h"
 
@@ -12,7 +12,7 @@
 
 #include <sys/stat.h>
 
-using namespace SocialTest;
+using namespace ProviderFixtures;
 
 namespace {
 
@@ -40,10 +40,10 @@ void countWarnings(QtMsgType type, const QMessageLogContext &, const QString &)
 
 struct Snapshot
 {
-    QList<SocialService> services = store()->services();
-    QList<SocialServiceAccount> accounts = store()->accounts();
-    QList<SocialNetworkPerson> persons = store()->persons();
-    QList<SocialActivity> activities = store()->activities();
+    QList<SocialService> services = providerData()->services();
+    QList<SocialServiceAccount> accounts = providerData()->accounts();
+    QList<SocialNetworkPerson> persons = providerData()->persons();
+    QList<SocialActivity> activities = providerData()->activities();
 
     bool operator==(const Snapshot &other) const
     {
@@ -83,7 +83,7 @@ private:
 void tst_SocialProviderDataSet::init()
 {
     QVERIFY(m_dir.isValid());
-    store()->reset();
+    providerData()->reset();
 }
 
 QString tst_SocialProviderDataSet::write(const QString &relativePath, const QByteArray &content)
@@ -99,15 +99,16 @@ QString tst_SocialProviderDataSet::write(const QString &relativePath, const QByt
 void tst_SocialProviderDataSet::sampleDataSetLoads()
 {
     QSignalSpy initialized(SocialProviderManager::instance(), &SocialProviderManager::initialized);
-    QVERIFY(store()->loadFile(QStringLiteral(SOCIALPROVIDER_SAMPLE_DATASET)));
+    QVERIFY(providerData()->loadFile(QStringLiteral(SOCIALPROVIDER_SAMPLE_DATASET)));
     QCOMPARE(initialized.count(), 1);
-    QCOMPARE(store()->services().size(), 2);
-    QCOMPARE(store()->accounts().size(), 2);
-    QCOMPARE(store()->persons().size(), 5);
-    QCOMPARE(store()->activities().size(), 7);
+    QCOMPARE(providerData()->services().size(), 2);
+    QCOMPARE(providerData()->accounts().size(), 2);
+    QCOMPARE(providerData()->persons().size(), 5);
+    QCOMPARE(providerData()->activities().size(), 7);
     // The liker list holds the account's own profile.
-    QCOMPARE(store()->activity("fb-1", "fb-post-1").variantProperty(SocialActivity::IsLikedByMe),
-             QVariant(true));
+    QCOMPARE(
+        providerData()->activity("fb-1", "fb-post-1").variantProperty(SocialActivity::IsLikedByMe),
+        QVariant(true));
 }
 
 void tst_SocialProviderDataSet::goodFileGivesTypedRecords()
@@ -125,15 +126,15 @@ void tst_SocialProviderDataSet::goodFileGivesTypedRecords()
              "likeCount": 5, "likedByMe": false}
         ])");
     const QDateTime before = QDateTime::currentDateTimeUtc();
-    QVERIFY(store()->loadJson(json));
+    QVERIFY(providerData()->loadJson(json));
     const QDateTime after = QDateTime::currentDateTimeUtc();
 
-    const SocialServiceAccount account = store()->account("a");
+    const SocialServiceAccount account = providerData()->account("a");
     QCOMPARE(account.property(SocialServiceAccount::SocialServiceId), QString("fb"));
     QCOMPARE(account.variantProperty(SocialServiceAccount::State).toInt(),
              int(SocialServiceAccount::Enabled));
 
-    const SocialActivity photo = store()->activity("a", "p1");
+    const SocialActivity photo = providerData()->activity("a", "p1");
     QCOMPARE(photo.variantProperty(SocialActivity::ActivityType).toInt(),
              int(SocialActivity::Photo));
     QCOMPARE(photo.property(SocialActivity::OwnerPersonId), QString("ann"));
@@ -144,8 +145,8 @@ void tst_SocialProviderDataSet::goodFileGivesTypedRecords()
     QCOMPARE(photo.variantProperty(SocialActivity::CommentCount).toUInt(), 4u);
     QCOMPARE(photo.variantProperty(SocialActivity::LikeCount).toUInt(), 2u);
     QCOMPARE(photo.variantProperty(SocialActivity::IsLikedByMe), QVariant(true));
-    QCOMPARE(store()->likers("a", "p1"), QStringList({"bob", "me"}));
-    QCOMPARE(store()->timelineOf("a", "p1"), SocialProviderTimeline::Photos);
+    QCOMPARE(providerData()->likers("a", "p1"), QStringList({"bob", "me"}));
+    QCOMPARE(providerData()->timelineOf("a", "p1"), SocialProviderTimeline::Photos);
 
     const SocialActivityAttachment attachment = photo.attachment();
     QCOMPARE(attachment.firstText, QString("f"));
@@ -158,14 +159,14 @@ void tst_SocialProviderDataSet::goodFileGivesTypedRecords()
     QCOMPARE(attachment.media.first().imagePath, QString("/abs/v.jpg"));
     QCOMPARE(attachment.media.first().fallbackUrl, QString("https://f"));
 
-    const SocialActivity comment = store()->activity("a", "c1");
+    const SocialActivity comment = providerData()->activity("a", "c1");
     QCOMPARE(comment.property(SocialActivity::ParentActivityId), QString("p1"));
     QCOMPARE(comment.variantProperty(SocialActivity::LikeCount).toUInt(), 5u);
     QCOMPARE(comment.variantProperty(SocialActivity::IsLikedByMe), QVariant(false));
     QVERIFY(!comment.hasProperty(SocialActivity::Attachment));
     const QDateTime start = comment.variantProperty(SocialActivity::StartTime).toDateTime();
     QVERIFY(before.addSecs(-90) <= start && start <= after.addSecs(-90));
-    QCOMPARE(store()->timelineOf("a", "c1"), SocialProviderTimeline::NoTimeline);
+    QCOMPARE(providerData()->timelineOf("a", "c1"), SocialProviderTimeline::NoTimeline);
 }
 
 void tst_SocialProviderDataSet::relativePathsFollowTheFile()
@@ -176,40 +177,40 @@ void tst_SocialProviderDataSet::relativePathsFollowTheFile()
         "activities": [{"id": "p", "account": "a", "type": "post", "ageSeconds": 1,
                         "attachment": {"media": [{"image": "../photos/p.jpg"}]}}])"));
     QVERIFY(!path.isEmpty());
-    QVERIFY(store()->loadFile(path));
+    QVERIFY(providerData()->loadFile(path));
 
     const QString base = QFileInfo(path).absolutePath();
-    QCOMPARE(store()->person("a", "ann").property(SocialNetworkPerson::Picture),
+    QCOMPARE(providerData()->person("a", "ann").property(SocialNetworkPerson::Picture),
              base + "/pictures/ann.png");
-    QCOMPARE(store()->person("a", "bob").property(SocialNetworkPerson::Picture),
+    QCOMPARE(providerData()->person("a", "bob").property(SocialNetworkPerson::Picture),
              QString("/usr/share/bob.png"));
-    QCOMPARE(store()->activity("a", "p").attachment().media.first().imagePath,
+    QCOMPARE(providerData()->activity("a", "p").attachment().media.first().imagePath,
              QDir::cleanPath(base + "/../photos/p.jpg"));
 
     // Loaded from text, paths follow the folder given.
-    QVERIFY(store()->loadJson(document(R"("persons": [{"id": "ann", "account": "a",
+    QVERIFY(providerData()->loadJson(document(R"("persons": [{"id": "ann", "account": "a",
                                                        "picture": "ann.png"}])"),
-                              "/srv/data"));
-    QCOMPARE(store()->person("a", "ann").property(SocialNetworkPerson::Picture),
+                                     "/srv/data"));
+    QCOMPARE(providerData()->person("a", "ann").property(SocialNetworkPerson::Picture),
              QString("/srv/data/ann.png"));
 }
 
 void tst_SocialProviderDataSet::loadReplacesDataAndInitializesOnce()
 {
     SocialProviderManager *manager = SocialProviderManager::instance();
-    store()->addAccount(account("old", "svc", "me"));
-    store()->insertActivity(
-        activity("old", "gone", SocialActivity::Post, "me", QDateTime::currentDateTimeUtc()));
+    providerData()->addAccount(account("old", "svc", "me"));
+    providerData()->insertActivity(counted(
+        activity("old", "gone", QDateTime::currentDateTimeUtc(), SocialActivity::Post, "me")));
     QSignalSpy initialized(manager, &SocialProviderManager::initialized);
 
-    QVERIFY(store()->loadJson(document(QStringLiteral(R"("persons": [])"))));
+    QVERIFY(providerData()->loadJson(document(QStringLiteral(R"("persons": [])"))));
     QCOMPARE(initialized.count(), 1);
     QVERIFY(manager->isInitialized());
-    QVERIFY(store()->activities().isEmpty());
+    QVERIFY(providerData()->activities().isEmpty());
     QVERIFY(manager->account("old").isEmpty());
     QCOMPARE(manager->accounts().size(), 1);
 
-    QVERIFY(store()->loadJson(document(QStringLiteral(R"("persons": [])"))));
+    QVERIFY(providerData()->loadJson(document(QStringLiteral(R"("persons": [])"))));
     QCOMPARE(initialized.count(), 1);
 }
 
@@ -345,8 +346,8 @@ void tst_SocialProviderDataSet::badFileIsRefusedWhole()
 {
     QFETCH(QByteArray, json);
     QFETCH(QString, problem);
-    QVERIFY(store()->loadFile(QStringLiteral(SOCIALPROVIDER_SAMPLE_DATASET)));
-    store()->setInitialized(false);
+    QVERIFY(providerData()->loadFile(QStringLiteral(SOCIALPROVIDER_SAMPLE_DATASET)));
+    providerData()->setInitialized(false);
     const Snapshot before;
     QSignalSpy initialized(SocialProviderManager::instance(), &SocialProviderManager::initialized);
     const QString path = write("bad.json", json);
@@ -355,11 +356,11 @@ void tst_SocialProviderDataSet::badFileIsRefusedWhole()
     QTest::ignoreMessage(QtWarningMsg,
                          QRegularExpression(QStringLiteral("^Refusing data set file \"%1\": %2")
                                                 .arg(QRegularExpression::escape(path), problem)));
-    QVERIFY(!store()->loadFile(path));
+    QVERIFY(!providerData()->loadFile(path));
 
     QVERIFY(Snapshot() == before);
     QCOMPARE(initialized.count(), 0);
-    QVERIFY(!store()->isInitialized());
+    QVERIFY(!providerData()->isInitialized());
 }
 
 void tst_SocialProviderDataSet::unreadableFileIsRefused_data()
@@ -393,14 +394,14 @@ void tst_SocialProviderDataSet::unreadableFileIsRefused()
 {
     QFETCH(QString, path);
     QFETCH(QString, problem);
-    store()->addAccount(account("keep", "svc", "me"));
+    providerData()->addAccount(account("keep", "svc", "me"));
     QTest::ignoreMessage(QtWarningMsg,
                          QRegularExpression(QStringLiteral("^Refusing data set file \"%1\": %2")
                                                 .arg(QRegularExpression::escape(path), problem)));
-    QVERIFY(!store()->loadFile(path));
+    QVERIFY(!providerData()->loadFile(path));
 
-    QCOMPARE(store()->accounts().size(), 1);
-    QVERIFY(!store()->isInitialized());
+    QCOMPARE(providerData()->accounts().size(), 1);
+    QVERIFY(!providerData()->isInitialized());
 }
 
 void tst_SocialProviderDataSet::loadJsonTellsWhy()
@@ -408,11 +409,11 @@ void tst_SocialProviderDataSet::loadJsonTellsWhy()
     QString error;
     QTest::ignoreMessage(QtWarningMsg,
                          "Refusing data set: persons[0].account: unknown account \"zz\"");
-    QVERIFY(!store()->loadJson(document(R"("persons": [{"id": "ann", "account": "zz"}])"),
-                               QString(), &error));
+    QVERIFY(!providerData()->loadJson(document(R"("persons": [{"id": "ann", "account": "zz"}])"),
+                                      QString(), &error));
     QCOMPARE(error, QString("persons[0].account: unknown account \"zz\""));
 
-    QVERIFY(store()->loadJson(document(R"("persons": [])"), QString(), &error));
+    QVERIFY(providerData()->loadJson(document(R"("persons": [])"), QString(), &error));
 }
 
 void tst_SocialProviderDataSet::damagedInputNeverCorruptsTheStore()
@@ -420,7 +421,7 @@ void tst_SocialProviderDataSet::damagedInputNeverCorruptsTheStore()
     QFile sampleFile(QStringLiteral(SOCIALPROVIDER_SAMPLE_DATASET));
     QVERIFY(sampleFile.open(QIODevice::ReadOnly));
     const QByteArray sample = sampleFile.readAll();
-    QVERIFY(store()->loadJson(sample));
+    QVERIFY(providerData()->loadJson(sample));
     Snapshot loaded;
 
     QList<QByteArray> damaged;
@@ -440,9 +441,9 @@ void tst_SocialProviderDataSet::damagedInputNeverCorruptsTheStore()
     s_warnings = 0;
     const QtMessageHandler previous = qInstallMessageHandler(countWarnings);
     for (const QByteArray &json : damaged) {
-        if (store()->loadJson(json)) {
+        if (providerData()->loadJson(json)) {
             // Damage inside a text can still be a valid data set.
-            intact = store()->loadJson(sample);
+            intact = providerData()->loadJson(sample);
             loaded = Snapshot();
         } else {
             ++refused;

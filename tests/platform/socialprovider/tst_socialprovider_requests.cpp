@@ -1,4 +1,4 @@
-#include "socialtestsupport.h"
+#include "providerfixtures.h"
 
 #include "socialgetactivitiesrequest.h"
 #include "socialgetlikersrequest.h"
@@ -11,7 +11,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-using namespace SocialTest;
+using namespace ProviderFixtures;
 
 // Fetching: the life of a request and every setting of the fetch requests.
 class tst_SocialProviderRequests : public QObject
@@ -53,31 +53,34 @@ private:
 
 void tst_SocialProviderRequests::init()
 {
-    SocialDataStore *data = store();
+    SocialDataStore *data = providerData();
     data->reset();
     data->addAccount(account("fb", "facebook", "me-fb"));
     data->addAccount(account("tw", "twittergw", "me-tw"));
     data->updatePersons(
         {person("fb", "ann", "Ann"), person("fb", "bob", "Bob"), person("tw", "dan", "Dan")});
 
-    SocialActivity a1 = activity("fb", "a1", SocialActivity::Post, "ann", m_now.addSecs(-3600));
+    SocialActivity a1 =
+        counted(activity("fb", "a1", m_now.addSecs(-3600), SocialActivity::Post, "ann"));
     a1.setProperty(SocialActivity::ReceiverPersonId, "me-fb");
-    SocialActivity c1 = activity("fb", "c1", SocialActivity::Comment, "bob", m_now.addSecs(-1800));
+    SocialActivity c1 =
+        counted(activity("fb", "c1", m_now.addSecs(-1800), SocialActivity::Comment, "bob"));
     c1.setProperty(SocialActivity::ParentActivityId, "a1");
-    SocialActivity t1 = activity("tw", "t1", SocialActivity::Post, "dan", m_now.addSecs(-600));
+    SocialActivity t1 =
+        counted(activity("tw", "t1", m_now.addSecs(-600), SocialActivity::Post, "dan"));
     t1.setProperty(SocialActivity::ReceiverPersonId, "ann");
 
     data->insertActivity(a1, SocialProviderTimeline::Home);
     data->insertActivity(c1);
     data->insertActivity(
-        activity("fb", "a2", SocialActivity::Photo, "bob", m_now.addSecs(-2 * 3600)),
+        counted(activity("fb", "a2", m_now.addSecs(-2 * 3600), SocialActivity::Photo, "bob")),
         SocialProviderTimeline::Photos);
     data->insertActivity(
-        activity("fb", "x1", SocialActivity::AnyType, "cat", m_now.addSecs(-3 * 3600)),
+        counted(activity("fb", "x1", m_now.addSecs(-3 * 3600), SocialActivity::AnyType, "cat")),
         SocialProviderTimeline::Home);
     data->insertActivity(t1, SocialProviderTimeline::Home);
     data->insertActivity(
-        activity("tw", "t2", SocialActivity::Post, "me-tw", m_now.addSecs(-4 * 3600)),
+        counted(activity("tw", "t2", m_now.addSecs(-4 * 3600), SocialActivity::Post, "me-tw")),
         SocialProviderTimeline::Wall);
     data->setInitialized(true);
 }
@@ -137,7 +140,8 @@ void tst_SocialProviderRequests::deletedRequestNeverFinishes()
     QCOMPARE(doomedFinished.count(), 0);
     // The deleted like never ran.
     QCOMPARE(updates.count(), 0);
-    QCOMPARE(store()->activity("fb", "a1").variantProperty(SocialActivity::IsLikedByMe), false);
+    QCOMPARE(providerData()->activity("fb", "a1").variantProperty(SocialActivity::IsLikedByMe),
+             false);
 }
 
 void tst_SocialProviderRequests::refusesNullAndRepeatedRequests()
@@ -274,8 +278,9 @@ void tst_SocialProviderRequests::limitKeepsNewest()
 void tst_SocialProviderRequests::defaultLimitIsTwenty()
 {
     for (int i = 0; i < 25; ++i)
-        store()->insertActivity(activity("tw", QString("bulk%1").arg(i), SocialActivity::Post,
-                                         "dan", m_now.addDays(-2).addSecs(i)));
+        providerData()->insertActivity(
+            counted(activity("tw", QString("bulk%1").arg(i), m_now.addDays(-2).addSecs(i),
+                             SocialActivity::Post, "dan")));
     const QStringList fetched = fetch(new SocialGetActivitiesRequest);
     QCOMPARE(fetched.size(), 20);
     QCOMPARE(fetched.first(), QString("t1"));
@@ -297,7 +302,7 @@ void tst_SocialProviderRequests::personsOfRequestedAccounts()
 
 void tst_SocialProviderRequests::likersInLikingOrder()
 {
-    store()->setLikers("fb", "a1", {"bob", "ghost", "ann"});
+    providerData()->setLikers("fb", "a1", {"bob", "ghost", "ann"});
     SocialGetLikersRequest request("a1");
     QVERIFY(run(&request));
     QVERIFY(request.errors().isEmpty());
@@ -326,8 +331,8 @@ void tst_SocialProviderRequests::likersOfUnknownActivityAreNotFound()
 void tst_SocialProviderRequests::offlineFailsEveryRequestAndChangesNothing()
 {
     SocialProviderManager *manager = SocialProviderManager::instance();
-    const QList<SocialActivity> before = store()->activities();
-    store()->setOffline(true);
+    const QList<SocialActivity> before = providerData()->activities();
+    providerData()->setOffline(true);
     QSignalSpy updates(manager, &SocialProviderManager::activityUpdate);
 
     QList<SocialDataRequest *> requests{
@@ -342,10 +347,10 @@ void tst_SocialProviderRequests::offlineFailsEveryRequestAndChangesNothing()
         QVERIFY(!request->errors().first().description().isEmpty());
     }
     QCOMPARE(updates.count(), 0);
-    QCOMPARE(store()->activities(), before);
+    QCOMPARE(providerData()->activities(), before);
 
     // Back online the same request goes through.
-    store()->setOffline(false);
+    providerData()->setOffline(false);
     SocialLikeActivityRequest like("a1", true);
     QVERIFY(run(&like));
     QVERIFY(like.errors().isEmpty());

@@ -2,11 +2,11 @@
 #define COMMENTSFIXTURES_H
 
 #include "providerfixtures.h"
+#include "testmain.h"
 
 #include <activitieswidget.h>
 #include <activitybubble.h>
 #include <commentspage.h>
-#include <personstore.h>
 #include <socialactivity.h>
 #include <socialdatarequest.h>
 #include <socialgetactivitiesrequest.h>
@@ -14,12 +14,10 @@
 #include <sociallikeactivityrequest.h>
 #include <socialpostactivitiesrequest.h>
 #include <socialprovidermanager.h>
-#include <uxapplication.h>
 #include <uxbutton.h>
 #include <uxlabel.h>
 #include <uxlayout.h>
 #include <uxlinearlayoutpolicy.h>
-#include <uxlocale.h>
 #include <uxtextedit.h>
 #include <zevavizi.h>
 
@@ -34,77 +32,51 @@
 // comments page tests.
 namespace CommentsFixtures {
 
+using namespace ProviderFixtures;
+
 const QString s_facebookAccount = QStringLiteral("fb1");
 const QString s_twitterAccount = QStringLiteral("tw1");
 const QString s_owner = QStringLiteral("owner");
 const QString s_me = QStringLiteral("me");
 
-inline QDateTime at(int hour, int minute = 0)
-{
-    return QDateTime(QDate(2024, 5, 14), QTime(hour, minute), Qt::UTC);
-}
-
 inline SocialActivity post(const QString &accountId, const QString &id, uint comments = 0,
                            uint likes = 0, bool likedByMe = false)
 {
-    SocialActivity record;
-    record.setProperty(SocialGenericData::Id, id);
-    record.setProperty(SocialGenericData::ParentAccount, accountId);
-    record.setProperty(SocialGenericData::Description, QStringLiteral("text of ") + id);
-    record.setProperty(SocialActivity::OwnerPersonId, s_owner);
-    record.setProperty(SocialActivity::StartTime, at(8));
-    record.setProperty(SocialActivity::ActivityType, int(SocialActivity::Post));
-    record.setProperty(SocialActivity::CommentCount, comments);
-    record.setProperty(SocialActivity::LikeCount, likes);
-    record.setProperty(SocialActivity::IsLikedByMe, likedByMe);
-    return record;
+    return counted(activity(accountId, id, at(8), SocialActivity::Post, s_owner), comments, likes,
+                   likedByMe);
 }
 
 inline SocialActivity comment(const QString &accountId, const QString &parentId, const QString &id,
                               const QDateTime &start)
 {
-    SocialActivity record;
-    record.setProperty(SocialGenericData::Id, id);
-    record.setProperty(SocialGenericData::ParentAccount, accountId);
+    SocialActivity record = activity(accountId, id, start, SocialActivity::Comment);
     record.setProperty(SocialGenericData::Description, QStringLiteral("comment ") + id);
-    record.setProperty(SocialActivity::OwnerPersonId, QStringLiteral("friend"));
-    record.setProperty(SocialActivity::StartTime, start);
-    record.setProperty(SocialActivity::ActivityType, int(SocialActivity::Comment));
     record.setProperty(SocialActivity::ParentActivityId, parentId);
     return record;
 }
 
-inline SocialNetworkPerson person(const QString &accountId, const QString &id,
-                                  const QString &firstName, const QString &lastName,
-                                  const QString &screenName = QString())
-{
-    return ProviderFixtures::person(accountId, id,
-                                    {{SocialNetworkPerson::FirstName, firstName},
-                                     {SocialNetworkPerson::LastName, lastName},
-                                     {SocialNetworkPerson::ScreenName, screenName}});
-}
-
 // A Facebook and a Twitter gateway account, each with the owner of the
-// activities, the user and two friends.
+// activities, the user and two friends. Pages here come before any feed, so
+// the library's catalog is installed first, as such an application does.
 inline void loadAccounts()
 {
-    SocialDataStore *store = ProviderFixtures::providerData();
-    store->reset();
-    store->addService(ProviderFixtures::service(QStringLiteral("facebook"), QStringLiteral("fb")));
-    store->addService(ProviderFixtures::service(QStringLiteral("twittergw"), QStringLiteral("tw")));
-    store->addAccount(
-        ProviderFixtures::account(s_facebookAccount, QStringLiteral("facebook"), s_me));
-    store->addAccount(
-        ProviderFixtures::account(s_twitterAccount, QStringLiteral("twittergw"), s_me));
+    static const bool s_catalogLoaded = (Zevavizi::loadTranslation(), true);
+    Q_UNUSED(s_catalogLoaded)
+    QList<SocialNetworkPerson> persons;
     for (const QString &accountId : {s_facebookAccount, s_twitterAccount}) {
-        store->updatePersons(
-            {person(accountId, s_owner, QStringLiteral("Ann"), QStringLiteral("Lee"),
-                    QStringLiteral("ann")),
-             person(accountId, s_me, QStringLiteral("Me"), QStringLiteral("Myself")),
-             person(accountId, QStringLiteral("f1"), QStringLiteral("Bob"), QStringLiteral("Ray")),
-             person(accountId, QStringLiteral("f2"), QStringLiteral("Cy"), QStringLiteral("Doe"))});
+        persons << person(accountId, s_owner, QStringLiteral("Ann"), QStringLiteral("Lee"),
+                          QStringLiteral("ann"))
+                << person(accountId, s_me, QStringLiteral("Me"), QStringLiteral("Myself"))
+                << person(accountId, QStringLiteral("f1"), QStringLiteral("Bob"),
+                          QStringLiteral("Ray"))
+                << person(accountId, QStringLiteral("f2"), QStringLiteral("Cy"),
+                          QStringLiteral("Doe"));
     }
-    store->setInitialized(true);
+    setUp({service(QStringLiteral("facebook"), QStringLiteral("fb")),
+           service(QStringLiteral("twittergw"), QStringLiteral("tw"))},
+          {account(s_facebookAccount, QStringLiteral("facebook"), s_me),
+           account(s_twitterAccount, QStringLiteral("twittergw"), s_me)},
+          persons);
 }
 
 // What a request asked for, kept after the request itself is gone.
@@ -242,18 +214,5 @@ inline void settle()
 }
 
 } // namespace CommentsFixtures
-
-// The page needs the toolkit's application object and the library's catalog,
-// read in engineering English whatever the machine's locale.
-#define COMMENTS_TEST_MAIN(TestObject)                                                             \
-    int main(int argc, char **argv)                                                                \
-    {                                                                                              \
-        UxApplication app(argc, argv);                                                             \
-        UxLocale::setDefault(UxLocale(QStringLiteral("en_GB")));                                   \
-        Zevavizi::loadTranslation();                                                               \
-        PersonStore::instance();                                                                   \
-        TestObject test;                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                    \
-    }
 
 #endif // COMMENTSFIXTURES_H
