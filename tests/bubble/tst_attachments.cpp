@@ -241,21 +241,9 @@ void tst_Attachments::refusedPictureShowsNothing_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("named pipe") << "pipe"
-                                << "it is a named pipe";
-    QTest::newRow("link to a named pipe") << "link to a pipe"
-                                          << "it is a named pipe";
-    QTest::newRow("link to a device") << "link to a device"
-                                      << "it is a device";
-    QTest::newRow("folder") << "folder"
-                            << "it is a folder";
-    QTest::newRow("header claiming 400 megapixels")
-        << "20000 by 20000"
-        << "it has 20000 by 20000 pixels, more than 40 megapixels";
-    QTest::newRow("file above the byte budget") << "above the byte budget"
-                                                << QStringLiteral("it has %1 bytes, more than %2")
-                                                       .arg(ImageGuard::s_maxFileBytes + 1)
-                                                       .arg(ImageGuard::s_maxFileBytes);
+    HostileImages::addRows(ImageGuard::s_maxFileBytes,
+                           {"pipe", "link to a pipe", "link to a device", "folder",
+                            "20000 by 20000", "above the byte budget"});
 }
 
 void tst_Attachments::refusedPictureShowsNothing()

@@ -4,8 +4,13 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QList>
 #include <QString>
+#include <QStringList>
+#include <QTest>
 #include <QtEndian>
+
+#include <array>
 
 #include <sys/stat.h>
 
@@ -89,6 +94,28 @@ inline bool make(const QString &kind, const QString &path, qint64 byteBudget)
     if (kind == QLatin1String("above the byte budget"))
         return writeSparse(path, byteBudget + 1);
     return false;
+}
+
+// Rows for a data-driven test with the columns "kind" and "reason": each kind
+// asked for, with the reason the image guard gives for refusing it.
+inline void addRows(qint64 byteBudget, const QStringList &kinds)
+{
+    const QList<std::array<QString, 3>> rows = {
+        {QStringLiteral("named pipe"), QStringLiteral("pipe"),
+         QStringLiteral("it is a named pipe")},
+        {QStringLiteral("link to a named pipe"), QStringLiteral("link to a pipe"),
+         QStringLiteral("it is a named pipe")},
+        {QStringLiteral("link to a device"), QStringLiteral("link to a device"),
+         QStringLiteral("it is a device")},
+        {QStringLiteral("folder"), QStringLiteral("folder"), QStringLiteral("it is a folder")},
+        {QStringLiteral("header claiming 400 megapixels"), QStringLiteral("20000 by 20000"),
+         QStringLiteral("it has 20000 by 20000 pixels, more than 40 megapixels")},
+        {QStringLiteral("file above the byte budget"), QStringLiteral("above the byte budget"),
+         QStringLiteral("it has %1 bytes, more than %2").arg(byteBudget + 1).arg(byteBudget)}};
+    for (const auto &row : rows) {
+        if (kinds.contains(row[1]))
+            QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
+    }
 }
 
 } // namespace HostileImages
