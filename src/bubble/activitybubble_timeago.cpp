@@ -61,6 +61,9 @@ QString ActivityBubblePrivate::timeAgo(const QDateTime &dateTime, const QDateTim
         return fill(qtTrId("qtn_comm_time_yesterday"),
                     timeLocale.formatDateTime(dateTime, UxLocale::DateNone, UxLocale::TimeShort));
     }
+    // Formatted, then read back on purpose: the plural form follows the
+    // number as the text shows it, and a locale whose digits do not read
+    // back as a plain number gets the catalog's form for 0.
     const QString days = locale.formatNumber(dateTime.daysTo(now));
     bool plain = false;
     const int count = days.toInt(&plain, 10);
