@@ -12,10 +12,10 @@
 class QGraphicsLayoutItem;
 class UxLayout;
 
-// One arrangement of a UxLayout's items. A policy registers with its layout
-// when created and is deleted by it; the first policy of a layout is the
-// active one. Removing an item from a policy keeps it in the layout, hidden,
-// so that it can be added again later.
+// The arrangement of a UxLayout's items. A policy attaches to its layout when
+// created and is deleted by it; a layout takes one policy only, and a policy
+// it refused has no layout and arranges nothing. Removing an item from a
+// policy keeps it in the layout, hidden, so that it can be added again later.
 class UXKIT_EXPORT UxAbstractLayoutPolicy
 {
 public:
@@ -23,8 +23,6 @@ public:
     virtual ~UxAbstractLayoutPolicy();
 
     UxLayout *layout() const;
-    bool isActive() const;
-    void activate();
 
     int count() const;
     QGraphicsLayoutItem *itemAt(int index) const;

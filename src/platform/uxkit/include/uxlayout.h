@@ -10,10 +10,9 @@
 class UxAbstractLayoutPolicy;
 class UxWidget;
 
-// A layout whose arrangement comes from policies. The layout owns every item
-// that any of its policies holds; the active policy (the first one created,
-// or the one given to setPolicy) decides where its items go, and items it
-// does not hold are hidden.
+// A layout whose arrangement comes from its policy. The layout owns every
+// item its policy holds or held; the policy decides where its items go, and
+// items it does not hold (any more) are hidden.
 //
 // Items are widgets or nested UxLayouts. Taking an item out of the layout
 // (removeAt, removeItem) releases it: a widget is hidden at once and deleted
@@ -32,8 +31,6 @@ public:
     void removeItem(QGraphicsLayoutItem *item);
 
     UxAbstractLayoutPolicy *policy() const;
-    void setPolicy(UxAbstractLayoutPolicy *policy);
-    QList<UxAbstractLayoutPolicy *> registeredPolicies() const;
 
     void setGeometry(const QRectF &rect) override;
 
@@ -49,8 +46,8 @@ private:
     static void releaseItem(QGraphicsLayoutItem *item);
     bool containsLayout(const UxLayout *layout) const;
 
-    void addPolicy(UxAbstractLayoutPolicy *policy);
-    void removePolicy(UxAbstractLayoutPolicy *policy);
+    bool attachPolicy(UxAbstractLayoutPolicy *policy);
+    void detachPolicy();
 
     void syncVisibility(QGraphicsLayoutItem *item);
     void setItemShown(QGraphicsLayoutItem *item, bool shown);
@@ -58,7 +55,6 @@ private:
     bool isHiddenByOthers(const QGraphicsLayoutItem *item) const;
 
     QList<QGraphicsLayoutItem *> m_items;
-    QList<UxAbstractLayoutPolicy *> m_policies;
     UxAbstractLayoutPolicy *m_policy = nullptr;
     QSet<const QGraphicsLayoutItem *> m_hiddenByLayout;
     bool m_suppressed = false;

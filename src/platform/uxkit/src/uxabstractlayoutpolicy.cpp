@@ -7,32 +7,21 @@
 
 UxAbstractLayoutPolicy::UxAbstractLayoutPolicy(UxLayout *layout) : m_layout(layout)
 {
-    if (m_layout)
-        m_layout->addPolicy(this);
-    else
+    if (!m_layout)
         qCWarning(lcUxLayout) << "UxAbstractLayoutPolicy: created without a layout";
+    else if (!m_layout->attachPolicy(this))
+        m_layout = nullptr;
 }
 
 UxAbstractLayoutPolicy::~UxAbstractLayoutPolicy()
 {
     if (m_layout)
-        m_layout->removePolicy(this);
+        m_layout->detachPolicy();
 }
 
 UxLayout *UxAbstractLayoutPolicy::layout() const
 {
     return m_layout;
-}
-
-bool UxAbstractLayoutPolicy::isActive() const
-{
-    return m_layout && m_layout->policy() == this;
-}
-
-void UxAbstractLayoutPolicy::activate()
-{
-    if (m_layout)
-        m_layout->setPolicy(this);
 }
 
 int UxAbstractLayoutPolicy::count() const
@@ -191,13 +180,13 @@ qreal UxAbstractLayoutPolicy::innerWidth(const QSizeF &constraint) const
 
 void UxAbstractLayoutPolicy::invalidatePolicy()
 {
-    if (isActive())
+    if (m_layout)
         m_layout->invalidate();
 }
 
 void UxAbstractLayoutPolicy::refreshVisibility(QGraphicsLayoutItem *item)
 {
-    if (isActive())
+    if (m_layout)
         m_layout->syncVisibility(item);
 }
 

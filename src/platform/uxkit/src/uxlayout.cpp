@@ -33,10 +33,8 @@ UxLayout::UxLayout(QGraphicsLayoutItem *parent) : QGraphicsLayout(parent)
 
 UxLayout::~UxLayout()
 {
-    const QList<UxAbstractLayoutPolicy *> policies = m_policies;
-    m_policies.clear();
-    m_policy = nullptr;
-    for (UxAbstractLayoutPolicy *policy : policies) {
+    if (UxAbstractLayoutPolicy *policy = m_policy) {
+        m_policy = nullptr;
         policy->m_layout = nullptr;
         delete policy;
     }
@@ -112,25 +110,6 @@ UxAbstractLayoutPolicy *UxLayout::policy() const
     return m_policy;
 }
 
-void UxLayout::setPolicy(UxAbstractLayoutPolicy *policy)
-{
-    if (policy == m_policy)
-        return;
-    if (!m_policies.contains(policy)) {
-        qCWarning(lcUxLayout) << "UxLayout::setPolicy: the policy belongs to another layout";
-        return;
-    }
-    m_policy = policy;
-    for (QGraphicsLayoutItem *item : qAsConst(m_items))
-        syncVisibility(item);
-    invalidate();
-}
-
-QList<UxAbstractLayoutPolicy *> UxLayout::registeredPolicies() const
-{
-    return m_policies;
-}
-
 void UxLayout::setGeometry(const QRectF &rect)
 {
     QGraphicsLayout::setGeometry(rect);
@@ -192,8 +171,8 @@ void UxLayout::forgetItem(QGraphicsLayoutItem *item, bool restoreVisibility)
     if (index < 0)
         return;
     m_items.removeAt(index);
-    for (UxAbstractLayoutPolicy *policy : qAsConst(m_policies))
-        policy->dropItem(item);
+    if (m_policy)
+        m_policy->dropItem(item);
     const bool hiddenHere = m_hiddenByLayout.remove(item);
     if (restoreVisibility) {
         if (UxLayout *nested = asLayout(item))
@@ -237,26 +216,23 @@ bool UxLayout::containsLayout(const UxLayout *layout) const
     return false;
 }
 
-void UxLayout::addPolicy(UxAbstractLayoutPolicy *policy)
+bool UxLayout::attachPolicy(UxAbstractLayoutPolicy *policy)
 {
-    m_policies.append(policy);
-    if (!m_policy)
-        setPolicy(policy);
+    if (m_policy) {
+        qCWarning(lcUxLayout) << "UxLayout: the layout has a policy already";
+        return false;
+    }
+    m_policy = policy;
+    return true;
 }
 
-void UxLayout::removePolicy(UxAbstractLayoutPolicy *policy)
+// The items stay, hidden, until the layout releases them.
+void UxLayout::detachPolicy()
 {
-    m_policies.removeOne(policy);
-    if (m_policy != policy)
-        return;
     m_policy = nullptr;
-    if (!m_policies.isEmpty()) {
-        setPolicy(m_policies.constFirst());
-    } else {
-        for (QGraphicsLayoutItem *item : qAsConst(m_items))
-            syncVisibility(item);
-        invalidate();
-    }
+    for (QGraphicsLayoutItem *item : qAsConst(m_items))
+        syncVisibility(item);
+    invalidate();
 }
 
 void UxLayout::syncVisibility(QGraphicsLayoutItem *item)

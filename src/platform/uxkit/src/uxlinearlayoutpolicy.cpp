@@ -47,7 +47,7 @@ void UxLinearLayoutPolicy::insertItem(int index, QGraphicsLayoutItem *item, Qt::
 void UxLinearLayoutPolicy::giveColumnWidth(QGraphicsLayoutItem *item) const
 {
     QGraphicsWidget *widget = UxLayoutItem::asWidget(item);
-    if (m_orientation != Qt::Vertical || !isActive() || !widget || !widget->size().isEmpty())
+    if (m_orientation != Qt::Vertical || !layout() || !widget || !widget->size().isEmpty())
         return;
     const qreal width = contentsRect(layout()->contentsRect()).width();
     if (width > 0)
