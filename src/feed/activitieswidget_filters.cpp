@@ -53,8 +53,8 @@ ActivitiesWidgetPrivate::applyRequestFilters(SocialGetActivitiesRequest *request
     return accounts;
 }
 
-// Admission: the timeline gate, then the sufficient-data test for activities
-// not shown yet, then the rules.
+// Fetched results and live updates take this one way in: the timeline gate,
+// the sufficient-data test for activities not shown yet, then the rules.
 void ActivitiesWidgetPrivate::onActivityUpdate(const QList<SocialActivity> &acts,
                                                const QList<QString> &updatedProps,
                                                SocialProviderTimeline::TimelineType timelineType)
