@@ -4,20 +4,15 @@
 #include "uxkit_global.h"
 
 #include <QGraphicsWidget>
-#include <QString>
 
-// Base of every toolkit widget. The style name selects a look from the theme.
+// Base of every toolkit widget.
 class UXKIT_EXPORT UxWidget : public QGraphicsWidget
 {
     Q_OBJECT
-    Q_PROPERTY(QString styleName READ styleName WRITE setStyleName)
 
 public:
     explicit UxWidget(QGraphicsItem *parent = nullptr);
     ~UxWidget() override;
-
-    QString styleName() const;
-    void setStyleName(const QString &styleName);
 
     void updateGeometry() override;
 
@@ -32,7 +27,6 @@ protected:
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
 
 private:
-    QString m_styleName;
     bool m_shown = true;
     bool m_hiding = false;
     bool m_sizingItself = false;

@@ -15,19 +15,6 @@ UxWidget::~UxWidget()
         layout->forgetItem(this, false);
 }
 
-QString UxWidget::styleName() const
-{
-    return m_styleName;
-}
-
-void UxWidget::setStyleName(const QString &styleName)
-{
-    if (m_styleName == styleName)
-        return;
-    m_styleName = styleName;
-    update();
-}
-
 void UxWidget::updateGeometry()
 {
     // Outside a layout Qt resizes a widget at once to keep it within its
