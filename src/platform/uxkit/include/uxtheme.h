@@ -24,7 +24,6 @@ public:
     UxTheme() = delete;
 
     static void addImageSearchPath(const QString &directory);
-    static QStringList imageSearchPaths();
 
     // The file an id stands for, or an empty string when none exists.
     static QString imagePath(const QString &id);

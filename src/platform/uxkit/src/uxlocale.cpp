@@ -1,5 +1,6 @@
 #include "uxlocale.h"
 
+#include "uxfolderlist_p.h"
 #include "uxlogging_p.h"
 #include "uxtranslators_p.h"
 
@@ -20,17 +21,8 @@ struct DefaultLocale
     QStringList catalogs;
 };
 
-DefaultLocale &defaultLocale()
-{
-    static DefaultLocale s_default;
-    return s_default;
-}
-
-QStringList &addedTranslationPaths()
-{
-    static QStringList s_paths;
-    return s_paths;
-}
+Q_GLOBAL_STATIC(DefaultLocale, s_default)
+Q_GLOBAL_STATIC(QStringList, s_addedTranslationPaths)
 
 // The catalogs are installed at a fixed place relative to this library, so a
 // moved or relocated tree finds them without being told.
@@ -61,7 +53,7 @@ QString shortTimeFormat(const QLocale &locale)
 } // namespace
 
 UxLocale::UxLocale(QObject *parent)
-    : QObject(parent), m_name(defaultLocale().name), m_catalogs(defaultLocale().catalogs)
+    : QObject(parent), m_name(s_default->name), m_catalogs(s_default->catalogs)
 {
 }
 
@@ -108,32 +100,30 @@ QStringList UxLocale::trCatalogs() const
 
 void UxLocale::setDefault(const UxLocale &locale)
 {
-    defaultLocale().name = locale.m_name;
-    defaultLocale().catalogs = locale.m_catalogs;
+    s_default->name = locale.m_name;
+    s_default->catalogs = locale.m_catalogs;
     QLocale::setDefault(QLocale(locale.m_name));
     UxTranslators::reinstall(locale.m_catalogs, locale.m_name);
 }
 
 QString UxLocale::defaultName()
 {
-    return defaultLocale().name;
+    return s_default->name;
 }
 
 QStringList UxLocale::defaultTrCatalogs()
 {
-    return defaultLocale().catalogs;
+    return s_default->catalogs;
 }
 
 void UxLocale::addTranslationPath(const QString &directory)
 {
-    const QString path = QDir::cleanPath(directory);
-    if (!directory.isEmpty() && !addedTranslationPaths().contains(path))
-        addedTranslationPaths().append(path);
+    UxFolderList::add(s_addedTranslationPaths, directory, UxFolderList::Position::Last);
 }
 
 QStringList UxLocale::translationPaths()
 {
-    QStringList paths = addedTranslationPaths();
+    QStringList paths = *s_addedTranslationPaths;
     const QString fromEnvironment = qEnvironmentVariable("UXKIT_TRANSLATION_PATH");
     for (const QString &path : fromEnvironment.split(QLatin1Char(':'), Qt::SkipEmptyParts))
         paths.append(QDir::cleanPath(path));
@@ -151,12 +141,10 @@ QString UxLocale::catalogFile(const QString &catalog, const QString &localeName)
     suffixes.removeDuplicates();
     const QStringList folders = translationPaths();
     for (const QString &suffix : qAsConst(suffixes)) {
-        const QString fileName = catalog + QLatin1Char('_') + suffix + QLatin1String(".qm");
-        for (const QString &folder : folders) {
-            const QString candidate = folder + QLatin1Char('/') + fileName;
-            if (QFileInfo::exists(candidate))
-                return candidate;
-        }
+        const QString file =
+            UxFolderList::find(folders, catalog + QLatin1Char('_') + suffix + QLatin1String(".qm"));
+        if (!file.isEmpty())
+            return file;
     }
     return QString();
 }

@@ -1,42 +1,28 @@
 #include "uxtheme.h"
 
+#include "uxfolderlist_p.h"
 #include "uxlogging_p.h"
 
 #include <imageguard.h>
 #include <pixmaploader.h>
 
-#include <QDir>
 #include <QFileInfo>
 #include <QPixmapCache>
 #include <QSet>
 
 namespace {
 
-QStringList &searchPaths()
-{
-    static QStringList s_searchPaths;
-    return s_searchPaths;
-}
-
+Q_GLOBAL_STATIC(QStringList, s_searchPaths)
 // One entry per registration: a library may be registered more than once.
-QStringList &registeredLibraries()
-{
-    static QStringList s_libraries;
-    return s_libraries;
-}
-
+Q_GLOBAL_STATIC(QStringList, s_libraries)
 // Ids and files already reported, so that each is logged once.
-QSet<QString> &reported()
-{
-    static QSet<QString> s_reported;
-    return s_reported;
-}
+Q_GLOBAL_STATIC(QSet<QString>, s_reported)
 
 bool reportOnce(const QString &what)
 {
-    if (reported().contains(what))
+    if (s_reported->contains(what))
         return false;
-    reported().insert(what);
+    s_reported->insert(what);
     return true;
 }
 
@@ -93,15 +79,7 @@ void reportUnreadable(const QString &path, const QString &why)
 
 void UxTheme::addImageSearchPath(const QString &directory)
 {
-    const QString path = QDir::cleanPath(directory);
-    if (directory.isEmpty() || searchPaths().contains(path))
-        return;
-    searchPaths().prepend(path);
-}
-
-QStringList UxTheme::imageSearchPaths()
-{
-    return searchPaths();
+    UxFolderList::add(s_searchPaths, directory, UxFolderList::Position::First);
 }
 
 QString UxTheme::imagePath(const QString &id)
@@ -112,12 +90,7 @@ QString UxTheme::imagePath(const QString &id)
         return QFileInfo::exists(id) ? id : QString();
     if (!isThemeName(id))
         return QString();
-    for (const QString &directory : qAsConst(searchPaths())) {
-        const QString candidate = directory + QLatin1Char('/') + id + QLatin1String(".png");
-        if (QFileInfo::exists(candidate) && isInside(candidate, directory))
-            return candidate;
-    }
-    return QString();
+    return UxFolderList::find(*s_searchPaths, id + QLatin1String(".png"), isInside);
 }
 
 QPixmap UxTheme::pixmap(const QString &id, const QSize &size)
@@ -160,17 +133,17 @@ QPixmap UxTheme::pixmap(const QString &id, const QSize &size, QObject *receiver,
 
 void UxTheme::registerLibrary(const QString &name)
 {
-    registeredLibraries().append(name);
+    s_libraries->append(name);
 }
 
 void UxTheme::unregisterLibrary(const QString &name)
 {
-    registeredLibraries().removeOne(name);
+    s_libraries->removeOne(name);
 }
 
 QStringList UxTheme::libraries()
 {
-    QStringList names = registeredLibraries();
+    QStringList names = *s_libraries;
     names.removeDuplicates();
     return names;
 }
