@@ -37,6 +37,13 @@ QVariantMap names(const QString &firstName, const QString &lastName)
     return properties;
 }
 
+// Ann Smith, person "p1" of account "a1": the contact most tests look up.
+void addAnnSmith()
+{
+    providerData()->updatePersons(
+        {person(QStringLiteral("a1"), QStringLiteral("p1"), names("Ann", "Smith"))});
+}
+
 QString retryWarning(const QString &personId, int attempt)
 {
     return s_onContactAvailable +
@@ -144,8 +151,7 @@ void tst_ContactResolver::init()
 
 void tst_ContactResolver::resolvesContact()
 {
-    providerData()->updatePersons(
-        {person(QStringLiteral("a1"), QStringLiteral("p1"), names("Ann", "Smith"))});
+    addAnnSmith();
     ContactResolver resolver;
     QSignalSpy ready(&resolver, &ContactResolver::contactReady);
     QSignalSpy failed(&resolver, &ContactResolver::error);
@@ -164,8 +170,7 @@ void tst_ContactResolver::resolvesContact()
 
 void tst_ContactResolver::concurrentCallsShareOneLookup()
 {
-    providerData()->updatePersons(
-        {person(QStringLiteral("a1"), QStringLiteral("p1"), names("Ann", "Smith"))});
+    addAnnSmith();
     ContactResolver resolver;
     QSignalSpy ready(&resolver, &ContactResolver::contactReady);
     const LogCatcher log;
@@ -297,8 +302,7 @@ void tst_ContactResolver::errorListenerMayAskAgain()
 
 void tst_ContactResolver::contactsChangedIsOnlyLogged()
 {
-    providerData()->updatePersons(
-        {person(QStringLiteral("a1"), QStringLiteral("p1"), names("Ann", "Smith"))});
+    addAnnSmith();
     ContactResolver resolver;
     QSignalSpy ready(&resolver, &ContactResolver::contactReady);
     QSignalSpy failed(&resolver, &ContactResolver::error);
