@@ -7,7 +7,7 @@
 #include <uxlabel.h>
 
 AttachmentImageWidgetAccessible::AttachmentImageWidgetAccessible(AttachmentImageWidget *thumbnail)
-    : UxAccessibleWidget(thumbnail, QAccessible::Graphic)
+    : UxAccessiblePressable(thumbnail, QAccessible::Graphic)
 {
 }
 
@@ -31,29 +31,12 @@ QString AttachmentImageWidgetAccessible::caption() const
 
 QString AttachmentImageWidgetAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? caption() : UxAccessibleWidget::text(t);
+    return t == QAccessible::Name ? caption() : UxAccessiblePressable::text(t);
 }
 
-void *AttachmentImageWidgetAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::ActionInterface)
-        return static_cast<QAccessibleActionInterface *>(this);
-    return UxAccessibleWidget::interface_cast(type);
-}
-
-QStringList AttachmentImageWidgetAccessible::actionNames() const
-{
-    return {pressAction()};
-}
-
-void AttachmentImageWidgetAccessible::doAction(const QString &actionName)
+void AttachmentImageWidgetAccessible::press()
 {
     // Only where a finger could tap it.
-    if (actionName == pressAction() && thumbnail()->isVisible() && thumbnail()->isEnabled())
+    if (thumbnail()->isVisible() && thumbnail()->isEnabled())
         emit thumbnail()->clicked(thumbnail()->imagePath());
-}
-
-QStringList AttachmentImageWidgetAccessible::keyBindingsForAction(const QString &) const
-{
-    return {};
 }

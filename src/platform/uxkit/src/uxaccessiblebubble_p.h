@@ -1,7 +1,7 @@
 #ifndef UXACCESSIBLEBUBBLE_P_H
 #define UXACCESSIBLEBUBBLE_P_H
 
-#include "uxaccessiblepressable_p.h"
+#include "uxaccessiblepressable.h"
 
 class UxBubbleItem;
 

@@ -1,7 +1,7 @@
 #ifndef UXACCESSIBLEBUTTON_P_H
 #define UXACCESSIBLEBUTTON_P_H
 
-#include "uxaccessiblepressable_p.h"
+#include "uxaccessiblepressable.h"
 
 class UxButton;
 

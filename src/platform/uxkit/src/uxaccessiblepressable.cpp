@@ -1,4 +1,4 @@
-#include "uxaccessiblepressable_p.h"
+#include "uxaccessiblepressable.h"
 
 #include <QStringList>
 

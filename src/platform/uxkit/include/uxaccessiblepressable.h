@@ -1,10 +1,11 @@
-#ifndef UXACCESSIBLEPRESSABLE_P_H
-#define UXACCESSIBLEPRESSABLE_P_H
+#ifndef UXACCESSIBLEPRESSABLE_H
+#define UXACCESSIBLEPRESSABLE_H
 
 #include "uxaccessiblewidget.h"
 
 // A widget with one action, press, which does what a tap on it does.
-class UxAccessiblePressable : public UxAccessibleWidget, public QAccessibleActionInterface
+class UXKIT_EXPORT UxAccessiblePressable : public UxAccessibleWidget,
+                                           public QAccessibleActionInterface
 {
 public:
     using UxAccessibleWidget::UxAccessibleWidget;
@@ -19,4 +20,4 @@ protected:
     virtual void press() = 0;
 };
 
-#endif // UXACCESSIBLEPRESSABLE_P_H
+#endif // UXACCESSIBLEPRESSABLE_H
