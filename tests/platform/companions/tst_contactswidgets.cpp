@@ -110,6 +110,19 @@ QPixmap arrivedPicture(AvatarWidget *avatar)
                : QPixmap();
 }
 
+// A scene on a view that is on screen, as a card needs to open.
+struct ShownScene
+{
+    QGraphicsScene scene;
+    QGraphicsView view{&scene};
+
+    bool expose()
+    {
+        view.show();
+        return QTest::qWaitForWindowExposed(&view);
+    }
+};
+
 QList<QGraphicsObject *> cards(QGraphicsScene *scene)
 {
     QList<QGraphicsObject *> found;
@@ -176,7 +189,6 @@ private slots:
     void avatarSizeHint();
 
     void clickedOnTap();
-    void noClickWhenReleasedOutside();
 
     void cardRefusesEmptyContact();
     void cardNeedsWindow();
@@ -523,40 +535,26 @@ void TestContactsWidgets::clickedOnTap()
 
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(QPointF(150, 150)));
     QCOMPARE(clicked.count(), 1);
-}
 
-void TestContactsWidgets::noClickWhenReleasedOutside()
-{
-    QGraphicsScene scene(0, 0, 200, 200);
-    QGraphicsView view(&scene);
-    view.resize(220, 220);
-    AvatarWidget *avatar = new AvatarWidget;
-    avatar->setGeometry(20, 20, 64, 64);
-    scene.addItem(avatar);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-
-    QSignalSpy clicked(avatar, &AvatarWidget::clicked);
-    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(QPointF(52, 52)));
+    // A press that leaves before the release is no tap.
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, inside);
     QTest::mouseMove(view.viewport(), view.mapFromScene(QPointF(150, 150)));
     QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(QPointF(150, 150)));
-    QCOMPARE(clicked.count(), 0);
+    QCOMPARE(clicked.count(), 1);
 
     // Only the primary button taps.
-    QTest::mouseClick(view.viewport(), Qt::RightButton, {}, view.mapFromScene(QPointF(52, 52)));
-    QCOMPARE(clicked.count(), 0);
+    QTest::mouseClick(view.viewport(), Qt::RightButton, {}, inside);
+    QCOMPARE(clicked.count(), 1);
 }
 
 void TestContactsWidgets::cardRefusesEmptyContact()
 {
-    QGraphicsScene scene;
-    QGraphicsView view(&scene);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    ShownScene shown;
+    QVERIFY(shown.expose());
 
     QTest::ignoreMessage(QtWarningMsg, s_emptyCardWarning);
     QVERIFY(!ContactsGui::openContactCard(QContact()));
-    QVERIFY(cards(&scene).isEmpty());
+    QVERIFY(cards(&shown.scene).isEmpty());
 }
 
 void TestContactsWidgets::cardNeedsWindow()
@@ -648,19 +646,17 @@ void TestContactsWidgets::cardShowsOnActiveWindow()
 
 void TestContactsWidgets::cardReplacesEarlierCard()
 {
-    QGraphicsScene scene;
-    QGraphicsView view(&scene);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    ShownScene shown;
+    QVERIFY(shown.expose());
 
     QVERIFY(ContactsGui::openContactCard(makeContact(QStringLiteral("Ada Lovelace"))));
-    QPointer<QGraphicsObject> first = cards(&scene).value(0);
+    QPointer<QGraphicsObject> first = cards(&shown.scene).value(0);
     QVERIFY(first);
     QVERIFY(ContactsGui::openContactCard(makeContact(QStringLiteral("Alan Turing"))));
     QTRY_VERIFY(first.isNull());
-    const QList<QGraphicsObject *> shown = cards(&scene);
-    QCOMPARE(shown.size(), 1);
-    QVERIFY(texts(shown.first()).contains(QStringLiteral("Alan Turing")));
+    const QList<QGraphicsObject *> open = cards(&shown.scene);
+    QCOMPARE(open.size(), 1);
+    QVERIFY(texts(open.first()).contains(QStringLiteral("Alan Turing")));
 }
 
 void TestContactsWidgets::cardIgnoresViewWithoutScene()
