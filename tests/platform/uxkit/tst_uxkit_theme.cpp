@@ -23,6 +23,7 @@ private slots:
     void imagesAreReadWithinBudgets_data();
     void imagesAreReadWithinBudgets();
     void imageWidgetsWaitForTheDecode();
+    void floodOfUnknownIdsIsRememberedSoFar();
 
 private:
     QString writePicture(const QString &path, const QSize &size);
@@ -165,6 +166,19 @@ void TestUxTheme::imageWidgetsWaitForTheDecode()
     QTRY_COMPARE(log.count(warning), 1);
     QVERIFY(first.pixmap().isNull() && second.pixmap().isNull());
     QCOMPARE(log.count(QStringLiteral("Theme image could not be read")), 1);
+}
+
+void TestUxTheme::floodOfUnknownIdsIsRememberedSoFar()
+{
+    const LogCatcher log;
+    for (int i = 0; i < 300; ++i)
+        UxTheme::pixmap(QStringLiteral("flood-%1").arg(i), QSize(24, 24));
+    // The latest ids are still known; the earliest were let go, so the
+    // remembered ids cannot grow with what the provider sends.
+    UxTheme::pixmap(QStringLiteral("flood-299"), QSize(24, 24));
+    UxTheme::pixmap(QStringLiteral("flood-0"), QSize(24, 24));
+    QCOMPARE(log.count(QStringLiteral("No theme image for id \"flood-299\"")), 1);
+    QCOMPARE(log.count(QStringLiteral("No theme image for id \"flood-0\"")), 2);
 }
 
 QTEST_MAIN(TestUxTheme)

@@ -17,11 +17,16 @@ Q_GLOBAL_STATIC(QStringList, s_searchPaths)
 Q_GLOBAL_STATIC(QStringList, s_libraries)
 // Ids and files already reported, so that each is logged once.
 Q_GLOBAL_STATIC(QSet<QString>, s_reported)
+// Ids come from other people: past this many the memory is worth more than
+// a repeated warning, so the list starts again.
+const int s_maxReported = 256;
 
 bool reportOnce(const QString &what)
 {
     if (s_reported->contains(what))
         return false;
+    if (s_reported->size() >= s_maxReported)
+        s_reported->clear();
     s_reported->insert(what);
     return true;
 }
