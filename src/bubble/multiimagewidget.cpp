@@ -101,7 +101,7 @@ void MultiImageWidget::appendImage(const QString &imagePath)
     auto *image = new AttachmentImageWidget(imagePath);
     m_d->m_imagesPolicy->addItem(image);
     connect(image, &AttachmentImageWidget::clicked, this, &MultiImageWidget::clicked);
-    ThumbnailLoader::instance()->load(image);
+    ThumbnailLoader::load(image);
     m_d->fitThumbnails(size().width() > 0 ? size().width() : -1);
 }
 

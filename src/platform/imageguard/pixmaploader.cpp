@@ -40,6 +40,7 @@ void PixmapLoader::wait(const PixmapRequest &request, QObject *receiver, const R
         decode.ticket = ++m_lastTicket;
         decode.wanted = std::make_shared<std::atomic_bool>(true);
         decode.failed = failed;
+        decode.kept = request.kept;
     }
     const quint64 ticket = decode.ticket;
     const QMetaObject::Connection watch =
@@ -98,7 +99,8 @@ void PixmapLoader::deliver(const QString &key, quint64 ticket, const QImage &ima
             decode.failed(why);
     } else {
         pixmap = QPixmap::fromImage(image);
-        QPixmapCache::insert(key, pixmap);
+        if (decode.kept)
+            QPixmapCache::insert(key, pixmap);
     }
     for (const Waiter &waiter : decode.waiters) {
         disconnect(waiter.watch);
@@ -112,7 +114,7 @@ QPixmap pixmapLater(const PixmapRequest &request, QObject *receiver,
                     const std::function<void(const QString &why)> &failed)
 {
     QPixmap cached;
-    if (QPixmapCache::find(request.cacheKey, &cached))
+    if (request.kept && QPixmapCache::find(request.cacheKey, &cached))
         return cached;
     PixmapLoader::instance()->wait(request, receiver, ready, failed);
     return QPixmap();

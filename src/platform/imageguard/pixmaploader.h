@@ -15,7 +15,10 @@ namespace ImageGuard {
 
 // What to decode, and the QPixmapCache key its pixmap is kept under. The
 // box is in device pixels at devicePixelRatio, which the pixmap is given, so
-// it is drawn at the logical size; the key must tell ratios apart.
+// it is drawn at the logical size; the key must tell ratios apart. Pictures
+// that are shown once, such as thumbnails, are not kept, so that they do not
+// push the shared ones out of the cache; their key only joins requests made
+// while one decode runs.
 struct PixmapRequest
 {
     QString cacheKey;
@@ -23,10 +26,11 @@ struct PixmapRequest
     QSize deviceBox;
     Scaling scaling;
     qreal devicePixelRatio = 1.0;
+    bool kept = true;
 };
 
 // The pixmap kept under the request's key, at once, and nothing else
-// happens. Otherwise a null pixmap: the picture is decoded on a worker
+// happens (only for kept requests). Otherwise a null pixmap: the picture is decoded on a worker
 // thread, one at a time, kept in the cache when it could be read, and ready
 // is called on the user-interface thread with it, or with a null pixmap after
 // failed was given the reason. A request for a key being decoded waits for

@@ -40,6 +40,7 @@ private:
         quint64 ticket = 0;
         std::shared_ptr<std::atomic_bool> wanted;
         Failed failed;
+        bool kept = true;
         QList<Waiter> waiters;
     };
 
