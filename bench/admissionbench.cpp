@@ -6,6 +6,7 @@
 #include "benchmarks.h"
 #include "benchoptions.h"
 #include "benchtable.h"
+#include "feedscene.h"
 #include "listpeer.h"
 #include "processmemory.h"
 #include "samples.h"
@@ -16,9 +17,7 @@
 #include <socialprovidermanager.h>
 #include <uxbubbleitem.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QGraphicsScene>
 
 namespace {
@@ -26,12 +25,6 @@ namespace {
 // Ids come back after this many updates, long after their bubble left the
 // feed, so the provider's own store stays the same size however long the run.
 const int s_idCycle = 5000;
-
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 QString unshared(const QString &text)
 {
@@ -78,6 +71,7 @@ void admission(const BenchOptions &options, BenchData *data, BenchTable *table)
     data->setUpProvider();
     SocialDataStore *store = SocialProviderManager::instance()->store();
     QGraphicsScene scene;
+    FeedScene::setHandsetRect(&scene);
     auto *feed = new ActivitiesWidget(100u);
     scene.addItem(feed);
     feed->resize(480, 854);
@@ -126,7 +120,7 @@ void admission(const BenchOptions &options, BenchData *data, BenchTable *table)
         store->updateActivities({activity}, changed);
         const qint64 ns = timer.nsecsElapsed();
         timer.restart();
-        settle();
+        FeedScene::settle();
         if (first) {
             costs.append(ns / 1000.0);
             pushNs += ns;
@@ -139,12 +133,12 @@ void admission(const BenchOptions &options, BenchData *data, BenchTable *table)
             heapAtFirst = ProcessMemory::heapInUseBytes();
         }
     }
-    settle();
+    FeedScene::settle();
     ProcessMemory::releaseFreeMemory();
     const qint64 residentAtTotal = ProcessMemory::residentBytes();
     const qint64 heapAtTotal = ProcessMemory::heapInUseBytes();
     delete feed;
-    settle();
+    FeedScene::settle();
 
     qint64 peerNs = 0;
     {
@@ -153,11 +147,11 @@ void admission(const BenchOptions &options, BenchData *data, BenchTable *table)
             QElapsedTimer timer;
             timer.start();
             peer.push(update.first, update.second);
-            settle();
+            FeedScene::settle();
             peerNs += timer.nsecsElapsed();
         }
     }
-    settle();
+    FeedScene::settle();
 
     const QString name = QStringLiteral("1. Admission and push");
     const int count = options.admissionFirst();

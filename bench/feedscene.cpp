@@ -10,6 +10,11 @@
 
 namespace FeedScene {
 
+void setHandsetRect(QGraphicsScene *scene)
+{
+    scene->setSceneRect(0, 0, 480, 854);
+}
+
 void settle()
 {
     QCoreApplication::processEvents();

@@ -10,6 +10,10 @@ class QGraphicsScene;
 // Helpers for benchmarks that watch a feed on a scene.
 namespace FeedScene {
 
+// Gives the scene the handset's rect, as the application window does for
+// its scene. Without one, Qt measures every item after each change to see
+// whether the scene has grown: a cost that no shown feed pays.
+void setHandsetRect(QGraphicsScene *scene);
 // Lets the event loop run: posted layouts, contact answers, deferred deletes.
 void settle();
 // The bubbles on the scene.

@@ -43,6 +43,7 @@ void memoryPerBubble(const BenchOptions &options, BenchData *data, BenchTable *t
     const QString name = QStringLiteral("4. Memory per bubble");
     data->setUpProvider();
     QGraphicsScene scene;
+    FeedScene::setHandsetRect(&scene);
     {
         // What every feed loads once (catalog, caches, fonts) is not a
         // bubble's.

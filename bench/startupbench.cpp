@@ -52,6 +52,7 @@ void startupChild(qint64 launchedNs)
     const quint64 layouts = UxBubbleItem::messageLayoutCount();
     timer.restart();
     QGraphicsScene scene;
+    FeedScene::setHandsetRect(&scene);
     auto *feed = new ActivitiesWidget(100u);
     scene.addItem(feed);
     feed->pushActivities(activities);
