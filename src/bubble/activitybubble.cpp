@@ -49,7 +49,7 @@ void ActivityBubble::setActivity(const SocialActivity &activity, const QList<QSt
     m_d->m_activity.setProperty(SocialGenericData::Id, activity.id());
     m_d->m_activity.setProperty(SocialGenericData::ParentAccount, activity.parentAccount());
     const SocialActivity &merged = m_d->m_activity;
-    m_d->m_ownerId = merged.property(SocialActivity::OwnerPersonId);
+    m_d->setOwnerId(merged.property(SocialActivity::OwnerPersonId));
 
     // No person has an empty id: asking for one would only end in an error.
     const QString ownerId = m_d->ownerPersonId();

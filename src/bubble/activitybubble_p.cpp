@@ -2,6 +2,7 @@
 
 #include "activityavatarwidget_p.h"
 #include "activitybubble.h"
+#include "contactlisteners_p.h"
 #include "contactresolver.h"
 #include "linkpolicy_p.h"
 #include "logging.h"
@@ -28,20 +29,21 @@ ActivityBubblePrivate::ActivityBubblePrivate(ActivityBubble *owner)
 
 ActivityBubblePrivate::~ActivityBubblePrivate()
 {
+    if (ContactListeners *listeners = ContactListeners::existing())
+        listeners->forget(this);
     if (m_serviceIcon && m_serviceIcon->parentItem() != m_owner)
         delete m_serviceIcon;
 }
 
 ContactResolver *ActivityBubblePrivate::resolver()
 {
-    ContactResolver *current = ContactResolver::instance();
-    if (m_resolver != current) {
-        m_resolver = current;
-        connect(current, &ContactResolver::contactReady, this,
-                &ActivityBubblePrivate::onContactReady);
-        connect(current, &ContactResolver::error, this, &ActivityBubblePrivate::onContactError);
-    }
-    return current;
+    return ContactListeners::instance()->resolver();
+}
+
+void ActivityBubblePrivate::setOwnerId(const QString &ownerId)
+{
+    m_ownerId = ownerId;
+    ContactListeners::instance()->listen(this, ownerId);
 }
 
 void ActivityBubblePrivate::showServiceIcon()
@@ -90,7 +92,7 @@ void ActivityBubblePrivate::clear()
     m_owner->setTimeStamp(QString());
 
     m_activity = SocialActivity();
-    m_ownerId.clear();
+    setOwnerId(QString());
     m_contact = QContact();
 
     if (QGraphicsWidget *central = m_owner->centralWidget()) {

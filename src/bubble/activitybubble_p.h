@@ -35,9 +35,11 @@ public:
     // s_maxMessageLength characters, the last of a longer one "…".
     static QString shownMessage(const QString &description);
 
-    // Connects to the resolver of the moment, which is a new one once the
-    // first has gone with its application object.
+    // The resolver of the moment, which is a new one once the first has
+    // gone with its application object; its answers about the owner reach
+    // this bubble.
     ContactResolver *resolver();
+    void setOwnerId(const QString &ownerId);
     void showServiceIcon();
     const QString &ownerPersonId() const;
 
@@ -49,10 +51,9 @@ public:
     static const int s_maxMessageLength;
 
     ActivityBubble *const m_owner;
-    QPointer<ContactResolver> m_resolver;
     SocialActivity m_activity;
     // The activity's owner, kept apart: every bubble compares it with each
-    // contact and person broadcast.
+    // person broadcast.
     QString m_ownerId;
     QtContacts::QContact m_contact;
     // Guarded: while detached by clear() the icon is ours to delete, while

@@ -69,6 +69,7 @@ private slots:
     void renamedPersonRenamesTheSender();
     void contactReadyReusesTheAvatar();
     void contactReadyForAnotherPersonChangesNothing();
+    void contactReadyReachesEveryBubbleOfTheOwner();
     void contactErrorIsLoggedForTheOwnerOnly();
     void contactFollowsTheOwnerOfTheMergedActivity();
     void avatarClickIsForwarded();
@@ -321,6 +322,32 @@ void tst_ActivityBubble::contactReadyForAnotherPersonChangesNothing()
     QVERIFY(bubble.senderName().isEmpty());
     QVERIFY(bubble.contact().isEmpty());
     QCOMPARE(bubble.timeStamp(), QStringLiteral("stale"));
+}
+
+void tst_ActivityBubble::contactReadyReachesEveryBubbleOfTheOwner()
+{
+    auto *first = new ActivityBubble;
+    QPointer<ActivityBubble> second = new ActivityBubble;
+    auto *third = new ActivityBubble;
+    auto *other = new ActivityBubble;
+    first->setActivity(activity("x1", "Hello", 300, "a1", "nobody"), {});
+    second->setActivity(activity("x2", "Hello", 300, "a1", "nobody"), {});
+    third->setActivity(activity("x3", "Hello", 300, "a1", "nobody"), {});
+    other->setActivity(activity("x4", "Hello", 300, "a1", "somebody"), {});
+    // The first to hear of it takes another bubble of the same owner along.
+    connect(first, &QGraphicsObject::childrenChanged, this, [&second] { delete second; });
+
+    emit ContactResolver::instance()->contactReady(QStringLiteral("nobody"), contactNamed("Bo"));
+    QVERIFY(!second);
+    QCOMPARE(first->senderName(), QStringLiteral("Bo"));
+    QCOMPARE(third->senderName(), QStringLiteral("Bo"));
+    QVERIFY(other->senderName().isEmpty());
+
+    delete first;
+    emit ContactResolver::instance()->contactReady(QStringLiteral("nobody"), contactNamed("Cy"));
+    QCOMPARE(third->senderName(), QStringLiteral("Cy"));
+    delete third;
+    delete other;
 }
 
 void tst_ActivityBubble::contactErrorIsLoggedForTheOwnerOnly()
