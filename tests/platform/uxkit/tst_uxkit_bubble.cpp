@@ -297,22 +297,32 @@ void TestUxBubble::textFollowsTheFont()
     auto *bubble = new UxBubbleItem;
     bubble->setMessage(s_longText);
     auto *label = new UxLabel(s_longText);
+    // Only the name and footer lines: their heights follow the font too.
+    auto *lines = new UxBubbleItem;
+    lines->setSenderName(QStringLiteral("Ann"));
+    lines->setTimeStamp(QStringLiteral("now"));
     const qreal bubbleBefore = heightAt(bubble, 300);
     const qreal labelBefore = heightAt(label, 300);
+    const qreal linesBefore = heightAt(lines, 300);
     const QFont normal = bubble->font();
     QFont bigger = normal;
     bigger.setPixelSize(3 * QFontInfo(normal).pixelSize());
     bubble->setFont(bigger);
     label->setFont(bigger);
+    lines->setFont(bigger);
     m_view->scene()->addItem(bubble);
     m_view->scene()->addItem(label);
+    m_view->scene()->addItem(lines);
     QTRY_VERIFY(heightAt(bubble, 300) > bubbleBefore);
     QTRY_VERIFY(heightAt(label, 300) > labelBefore);
+    QTRY_VERIFY(heightAt(lines, 300) > linesBefore + QFontInfo(normal).pixelSize());
 
     bubble->setFont(normal);
     label->setFont(normal);
+    lines->setFont(normal);
     QCOMPARE(heightAt(bubble, 300), bubbleBefore);
     QCOMPARE(heightAt(label, 300), labelBefore);
+    QCOMPARE(heightAt(lines, 300), linesBefore);
 }
 
 void TestUxBubble::messageLinesDoNotDependOnRunLength_data()

@@ -108,6 +108,15 @@ private:
     void release(QGraphicsWidget *widget);
     QSizeF avatarSpace() const;
     QFont footerFont() const;
+    // The line heights of the name, message and footer fonts, measured once
+    // per font: a font's metrics take a font engine lookup each time.
+    struct LineHeights
+    {
+        qreal name = 0;
+        qreal message = 0;
+        qreal footer = 0;
+    };
+    const LineHeights &lineHeights() const;
     // Where a line of the bubble's text starts: the left, or the right under
     // right-to-left.
     Qt::Alignment leadingAlignment() const;
@@ -132,6 +141,7 @@ private:
     mutable QPainterPath m_framePath;
     mutable QRectF m_framePathFrame;
     mutable QRectF m_framePathAvatar;
+    mutable std::unique_ptr<LineHeights> m_lineHeights;
     bool m_pressed = false;
     bool m_relayoutPosted = false;
     bool m_childLeft = false;

@@ -272,6 +272,17 @@ QFont UxBubbleItem::footerFont() const
     return footer;
 }
 
+const UxBubbleItem::LineHeights &UxBubbleItem::lineHeights() const
+{
+    if (!m_lineHeights) {
+        m_lineHeights.reset(new LineHeights);
+        m_lineHeights->name = QFontMetricsF(boldFont(font())).height();
+        m_lineHeights->message = QFontMetricsF(font()).height();
+        m_lineHeights->footer = QFontMetricsF(footerFont()).height();
+    }
+    return *m_lineHeights;
+}
+
 UxBubbleItem::Geometry UxBubbleItem::geometryFor(qreal width) const
 {
     // A child may ask for another size without telling the bubble; the
@@ -328,11 +339,11 @@ UxBubbleItem::Geometry UxBubbleItem::computeGeometry(qreal width, bool measureMe
     };
 
     if (!m_senderName.isEmpty())
-        geometry.name = section(QFontMetricsF(boldFont(font())).height(), innerWidth, s_lineGap);
+        geometry.name = section(lineHeights().name, innerWidth, s_lineGap);
     if (!m_message->isEmpty()) {
         const QSizeF known =
             measureMessage ? m_message->size(innerWidth) : m_message->knownSize(innerWidth);
-        const qreal height = known.isValid() ? known.height() : QFontMetricsF(font()).height();
+        const qreal height = known.isValid() ? known.height() : lineHeights().message;
         geometry.message = section(height, innerWidth, s_sectionGap);
     }
     if (m_centralWidget) {
@@ -354,7 +365,7 @@ UxBubbleItem::Geometry UxBubbleItem::computeGeometry(qreal width, bool measureMe
     const bool hasFooterText =
         !m_timeStamp.isEmpty() || !m_commentsString.isEmpty() || !m_thumbsUpString.isEmpty();
     if (hasFooterText || !information.isEmpty()) {
-        qreal footerHeight = hasFooterText ? QFontMetricsF(footerFont()).height() : 0;
+        qreal footerHeight = hasFooterText ? lineHeights().footer : 0;
         QList<QSizeF> sizes;
         for (QGraphicsWidget *widget : information) {
             sizes.append(widget->effectiveSizeHint(Qt::PreferredSize));
@@ -463,6 +474,7 @@ bool UxBubbleItem::event(QEvent *event)
 void UxBubbleItem::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange) {
+        m_lineHeights.reset();
         m_message->setFont(font());
         contentChanged();
     } else if (event->type() == QEvent::PaletteChange) {
