@@ -6,6 +6,7 @@
 #include <socialnetworkperson.h>
 
 #include <QContact>
+#include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <QSize>
@@ -13,7 +14,6 @@
 
 class ActivityBubble;
 class ContactResolver;
-class QDateTime;
 class UxImageWidget;
 
 class ActivityBubblePrivate : public QObject
@@ -56,6 +56,12 @@ public:
     // person broadcast.
     QString m_ownerId;
     QtContacts::QContact m_contact;
+    // The time stamp last written, and what it was counted from: the start,
+    // its age in seconds (-1: none) and the date then.
+    QString m_stamp;
+    QDateTime m_stampStart;
+    qint64 m_stampAge = -1;
+    QDate m_stampDate;
     // Guarded: while detached by clear() the icon is ours to delete, while
     // shown it dies with the bubble.
     QPointer<UxImageWidget> m_serviceIcon;

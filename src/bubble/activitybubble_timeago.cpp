@@ -74,10 +74,11 @@ QString ActivityBubblePrivate::timeAgo(const QDateTime &dateTime, const QDateTim
 void ActivityBubblePrivate::onActivityTimer()
 {
     const QDateTime start = m_activity.variantProperty(SocialActivity::StartTime).toDateTime();
-    disconnectTimers();
     // A cleared bubble, or an activity without a start time, has nothing to
     // count and nothing to refresh.
     if (!start.isValid()) {
+        disconnectTimers();
+        m_stampAge = -1;
         m_owner->setTimeStamp(QString());
         return;
     }
@@ -89,9 +90,24 @@ void ActivityBubblePrivate::onActivityTimer()
                                  from == timer->dayTimer());
     const QDateTime now =
         ticked && timer->tickTime().isValid() ? timer->tickTime() : QDateTime::currentDateTime();
-    m_owner->setTimeStamp(timeAgo(start, now));
-
     const qint64 age = start.secsTo(now);
+
+    // The text follows from the age, the start as written and today's date:
+    // a refresh that finds them as they were (the contact answer just after
+    // the push) finds the text it would write and the timer it follows
+    // already there.
+    const bool sameStart = start == m_stampStart && start.timeSpec() == m_stampStart.timeSpec() &&
+                           start.offsetFromUtc() == m_stampStart.offsetFromUtc();
+    if (age == m_stampAge && sameStart && now.date() == m_stampDate &&
+        m_owner->timeStamp() == m_stamp)
+        return;
+    disconnectTimers();
+    m_stamp = timeAgo(start, now);
+    m_stampAge = age;
+    m_stampStart = start;
+    m_stampDate = now.date();
+    m_owner->setTimeStamp(m_stamp);
+
     QTimer *tick = age < s_hour  ? timer->minuteTimer()
                    : age < s_day ? timer->hourTimer()
                                  : timer->dayTimer();

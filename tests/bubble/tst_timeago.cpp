@@ -37,11 +37,18 @@ private slots:
     void catalogIsInstalled();
     void englishTexts_data();
     void englishTexts();
+    void oneBubbleFollowsEachNewStart_data();
+    void oneBubbleFollowsEachNewStart();
+    void cleanupTestCase();
     void yesterdayShowsTheTimeOfDay_data();
     void yesterdayShowsTheTimeOfDay();
     void groupedDayCountPicksTheZeroForm();
     void polishPluralForms_data();
     void polishPluralForms();
+
+private:
+    // Lives through the rows of oneBubbleFollowsEachNewStart.
+    ActivityBubble *m_shared = nullptr;
 };
 
 void tst_TimeAgo::initTestCase()
@@ -81,6 +88,33 @@ void tst_TimeAgo::englishTexts()
     QFETCH(qint64, age);
     QFETCH(QString, text);
     QCOMPARE(stampFor(age), text);
+}
+
+void tst_TimeAgo::oneBubbleFollowsEachNewStart_data()
+{
+    englishTexts_data();
+}
+
+// One bubble through all the rows: each new start is counted anew, whatever
+// the bubble showed for the start before.
+void tst_TimeAgo::oneBubbleFollowsEachNewStart()
+{
+    QFETCH(qint64, age);
+    QFETCH(QString, text);
+    if (!m_shared) {
+        m_shared = new ActivityBubble;
+        m_shared->setActivity(activity("t1", "text", 0), {});
+    }
+    m_shared->setActivity(activity("t1", "text", age), {SocialActivity::StartTime});
+    QCOMPARE(m_shared->timeStamp(), text);
+    // The same start again, as when the sender's contact arrives.
+    m_shared->setActivity(activity("t1", "text", age), {SocialActivity::StartTime});
+    QCOMPARE(m_shared->timeStamp(), text);
+}
+
+void tst_TimeAgo::cleanupTestCase()
+{
+    delete m_shared;
 }
 
 void tst_TimeAgo::yesterdayShowsTheTimeOfDay_data()
