@@ -30,7 +30,7 @@ ActivityBubblePrivate::ActivityBubblePrivate(ActivityBubble *owner)
 ActivityBubblePrivate::~ActivityBubblePrivate()
 {
     if (ContactListeners *listeners = ContactListeners::existing())
-        listeners->forget(this);
+        listeners->forget(this, m_ownerId);
     if (m_serviceIcon && m_serviceIcon->parentItem() != m_owner)
         delete m_serviceIcon;
 }
@@ -42,8 +42,12 @@ ContactResolver *ActivityBubblePrivate::resolver()
 
 void ActivityBubblePrivate::setOwnerId(const QString &ownerId)
 {
+    if (ownerId == m_ownerId)
+        return;
+    ContactListeners *listeners = ContactListeners::instance();
+    listeners->forget(this, m_ownerId);
     m_ownerId = ownerId;
-    ContactListeners::instance()->listen(this, ownerId);
+    listeners->listen(this, ownerId);
 }
 
 void ActivityBubblePrivate::showServiceIcon()

@@ -34,24 +34,15 @@ ContactResolver *ContactListeners::resolver()
 
 void ContactListeners::listen(ActivityBubblePrivate *bubble, const QString &personId)
 {
-    const auto previous = m_personOf.constFind(bubble);
-    if (previous != m_personOf.constEnd()) {
-        if (previous.value() == personId)
-            return;
-        forget(bubble);
-    }
-    if (personId.isEmpty())
-        return;
-    m_personOf.insert(bubble, personId);
-    m_byPerson[personId].append(bubble);
+    if (!personId.isEmpty())
+        m_byPerson[personId].append(bubble);
 }
 
-void ContactListeners::forget(ActivityBubblePrivate *bubble)
+void ContactListeners::forget(ActivityBubblePrivate *bubble, const QString &personId)
 {
-    const QString personId = m_personOf.take(bubble);
-    if (personId.isEmpty())
+    const auto listeners = m_byPerson.find(personId);
+    if (listeners == m_byPerson.end())
         return;
-    auto listeners = m_byPerson.find(personId);
     listeners->removeOne(bubble);
     if (listeners->isEmpty())
         m_byPerson.erase(listeners);

@@ -27,10 +27,11 @@ public:
     // The resolver of the moment, whose answers reach the listeners: a new
     // one once the first has gone with its application object.
     ContactResolver *resolver();
-    // The bubble hears the answers for this person from now on, and no
-    // longer those for the one before; an empty id hears nothing.
+    // The bubble hears the answers for this person from now on, or no
+    // longer; an empty id hears nothing. The bubble keeps the id it listens
+    // to, so that it can forget it.
     void listen(ActivityBubblePrivate *bubble, const QString &personId);
-    void forget(ActivityBubblePrivate *bubble);
+    void forget(ActivityBubblePrivate *bubble, const QString &personId);
 
 private slots:
     void onContactReady(const QString &socialPersonId, const QtContacts::QContact &contact);
@@ -46,7 +47,6 @@ private:
 
     QPointer<ContactResolver> m_resolver;
     QHash<QString, QVector<ActivityBubblePrivate *>> m_byPerson;
-    QHash<ActivityBubblePrivate *, QString> m_personOf;
 };
 
 #endif // CONTACTLISTENERS_P_H

@@ -29,8 +29,8 @@ struct PixmapRequest
     bool kept = true;
 };
 
-// The pixmap kept under the request's key, at once, and nothing else
-// happens (only for kept requests). Otherwise a null pixmap: the picture is decoded on a worker
+// For a kept request, the pixmap kept under its key, at once, and nothing
+// else happens. Otherwise a null pixmap: the picture is decoded on a worker
 // thread, one at a time, kept in the cache when it could be read, and ready
 // is called on the user-interface thread with it, or with a null pixmap after
 // failed was given the reason. A request for a key being decoded waits for
